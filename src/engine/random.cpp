@@ -1,0 +1,65 @@
+#include "engine/random.h"
+
+#include <atomic>
+#include <chrono>
+
+namespace vellara {
+namespace {
+
+// Fixed-seed mode: a generation number tells each thread to restart from the seed.
+std::atomic<bool> seedFixed{false};
+std::atomic<std::uint64_t> fixedSeed{0};
+std::atomic<std::uint32_t> seedGeneration{0};
+
+constexpr std::uint64_t SplitMix(std::uint64_t x) {
+  x += 0x9E3779B97F4A7C15ull;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+  return x ^ (x >> 31);
+}
+
+struct ThreadGenerator {
+  std::uint64_t state = SplitMix(0);
+  std::uint32_t generation = 0;
+
+  // xorshift64*: fast, uniform enough for evaluation noise.
+  std::uint64_t Next() {
+    state ^= state >> 12;
+    state ^= state << 25;
+    state ^= state >> 27;
+    return state * 0x2545F4914F6CDD1Dull;
+  }
+};
+
+thread_local ThreadGenerator generator;
+
+}  // namespace
+
+void SetFixedRandomSeed(std::optional<std::uint64_t> seed) {
+  fixedSeed.store(seed.value_or(0), std::memory_order_relaxed);
+  seedFixed.store(seed.has_value(), std::memory_order_relaxed);
+  seedGeneration.fetch_add(1, std::memory_order_release);
+}
+
+void ReseedRandom() {
+  const std::uint32_t generation = seedGeneration.load(std::memory_order_acquire);
+  if (seedFixed.load(std::memory_order_relaxed)) {
+    if (generator.generation != generation) {
+      generator.state = SplitMix(fixedSeed.load(std::memory_order_relaxed)) | 1u;
+      generator.generation = generation;
+    }
+    return;
+  }
+  generator.generation = generation;
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  generator.state = SplitMix(static_cast<std::uint64_t>(ticks)) | 1u;
+}
+
+std::uint32_t RandomBelow(std::uint32_t bound) {
+  // Lemire's multiply-shift: the high half of a 32 x 32 product is uniform in 0..bound-1
+  // up to a bias of bound / 2^32, far below what the noise can show.
+  const auto draw = static_cast<std::uint32_t>(generator.Next() >> 32);
+  return static_cast<std::uint32_t>((static_cast<std::uint64_t>(draw) * bound) >> 32);
+}
+
+}  // namespace vellara
