@@ -173,21 +173,16 @@ int RunAnalyse(const std::vector<std::string>& words) {
   StartAnalysis();
   const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
   std::string shown;
-  int shownSteps = -1;
   while (Clock::now() < deadline) {
     const std::string text = EngineVariantText();
     if (text != shown) {
       const int step = CompletedAnalysisSteps() + 1;
       std::cout << "step " << step << " (" << 7 + step << ", " << 1 + step << "): " << text << std::endl;
       shown = text;
-      shownSteps = step;
     }
-    if (!AnalysisRunning() || text == "Mate" || text == "Draw") {
-      if (text == "Mate" || text == "Draw") break;
-    }
+    if (text == "Mate" || text == "Draw") break;  // decided: the analysis has ended
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
-  (void)shownSteps;
   StopAnalysis();
   const std::optional<EngineMove> best = EngineBestMove();
   SetGameBoard(nullptr);
@@ -200,15 +195,15 @@ int RunAnalyse(const std::vector<std::string>& words) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> words(argv + 1, argv + argc);
-  if (words.empty()) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  if (words.empty()) return Fail("no command given (try --help)");
   const std::string command = words[0];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::cout << kUsage;
+    return 0;
+  }
   words.erase(words.begin());
   if (command == "perft") return RunPerft(words);
   if (command == "bench") return RunBench();
   if (command == "analyse" || command == "analyze") return RunAnalyse(words);
-  std::cerr << "vellara-engine: unknown command '" << command << "'\n" << kUsage;
-  return 2;
+  return Fail("unknown command '" + command + "' (try --help)");
 }
