@@ -84,13 +84,15 @@ void AnalysisLoop() {
   } while (!engine.stop.load(std::memory_order_relaxed));
 }
 
-void RunFixedSteps(AlphaBeta& searcher, const BoardSnapshot& snapshot, Army side, int steps) {
+void RunFixedSteps(AlphaBeta& searcher, const BoardSnapshot& snapshot, Army side, int steps,
+                   const std::function<void(int)>& afterStep) {
   const BoardCopy copy{snapshot, side};
   BeginAnalysis(searcher, copy);
   if (searcher.rootPosition.State != kPlayOn) return;
   for (int step = 0; step < steps; ++step) {
     LoadRoot(searcher, copy);
     RootSearch();
+    if (afterStep) afterStep(step + 1);
     if (searcher.LeafDepth < kMaxLeafDepth) {
       ++searcher.FullWidthDepth;
       ++searcher.LeafDepth;

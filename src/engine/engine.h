@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -52,8 +53,10 @@ void PublishAnalysis(const EngineMove& move, std::string text);
 // The deepening steps of one analysis run synchronously on the caller's thread, on a
 // fixed board: the benchmark's and the tests' way to search without the thread. Uses
 // the searcher and the engine's published move and text like the thread does.
+// `afterStep`, when given, is called with the number of each completed step.
 struct AlphaBeta;
-void RunFixedSteps(AlphaBeta& searcher, const BoardSnapshot& snapshot, Army side, int steps);
+void RunFixedSteps(AlphaBeta& searcher, const BoardSnapshot& snapshot, Army side, int steps,
+                   const std::function<void(int)>& afterStep = {});
 
 // Counts completed deepening steps, for tests and tools.
 int CompletedAnalysisSteps();

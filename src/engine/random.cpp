@@ -55,11 +55,21 @@ void ReseedRandom() {
   generator.state = SplitMix(static_cast<std::uint64_t>(ticks)) | 1u;
 }
 
-std::uint32_t RandomBelow(std::uint32_t bound) {
-  // Lemire's multiply-shift: the high half of a 32 x 32 product is uniform in 0..bound-1
-  // up to a bias of bound / 2^32, far below what the noise can show.
-  const auto draw = static_cast<std::uint32_t>(generator.Next() >> 32);
+// Lemire's multiply-shift: the high half of a 32 x 32 product is uniform in 0..bound-1 up
+// to a bias of bound / 2^32, far below what the noise can show.
+inline std::uint32_t Scale(std::uint64_t bits, std::uint32_t bound) {
+  const auto draw = static_cast<std::uint32_t>(bits >> 32);
   return static_cast<std::uint32_t>((static_cast<std::uint64_t>(draw) * bound) >> 32);
+}
+
+std::uint32_t RandomBelow(std::uint32_t bound) { return Scale(generator.Next(), bound); }
+
+std::uint32_t SumOfRandomDraws(int count, std::uint32_t bound) {
+  ThreadGenerator local = generator;  // keeps the state in registers for the loop
+  std::uint32_t sum = 0;
+  for (int i = 0; i < count; ++i) sum += Scale(local.Next(), bound);
+  generator = local;
+  return sum;
 }
 
 }  // namespace vellara

@@ -130,14 +130,21 @@ int RunBench() {
     if (!fen.position) return Fail("bench position " + std::to_string(index) + ": " + fen.error);
     TheSearchCounters() = {};
     const auto start = Clock::now();
-    RunFixedSteps(searcher, fen.position->snapshot, fen.position->side, kBenchSteps);
+    auto stepStart = start;
+    double lastStepSeconds = 0;
+    RunFixedSteps(searcher, fen.position->snapshot, fen.position->side, kBenchSteps, [&](int) {
+      const auto now = Clock::now();
+      lastStepSeconds = std::chrono::duration<double>(now - stepStart).count();
+      stepStart = now;
+    });
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const SearchCounters counts = TheSearchCounters();
-    std::printf("position %d: nodes %llu evaluations %llu time %.3f s nps %.0f  %s\n", ++index,
-                static_cast<unsigned long long>(counts.nodes),
-                static_cast<unsigned long long>(counts.evaluations), seconds,
-                seconds > 0 ? static_cast<double>(counts.nodes) / seconds : 0.0,
-                searcher.bestLine.c_str());
+    std::printf(
+        "%2d %-15s nodes %9llu  evaluations %10llu  time %7.3f s  last step %7.3f s  nps %9.0f  %s\n",
+        ++index, bench.name, static_cast<unsigned long long>(counts.nodes),
+        static_cast<unsigned long long>(counts.evaluations), seconds, lastStepSeconds,
+        seconds > 0 ? static_cast<double>(counts.nodes) / seconds : 0.0,
+        searcher.bestLine.c_str());
     totalNodes += counts.nodes;
     totalEvaluations += counts.evaluations;
     totalSeconds += seconds;
