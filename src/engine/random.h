@@ -18,7 +18,7 @@ void ReseedRandom();
 // A uniform integer in 0 .. bound - 1 (bound > 0).
 std::uint32_t RandomBelow(std::uint32_t bound);
 
-// The sum of `count` such draws: the same numbers as `count` calls, in one.
+// The sum of `count` uniform draws in 0 .. bound - 1, in one pass.
 std::uint32_t SumOfRandomDraws(int count, std::uint32_t bound);
 
 }  // namespace vellara

@@ -14,7 +14,7 @@ using testing::CellAt;
 using testing::Fen;
 
 // Nodes of two deepening steps on the Italian position with seed 99.
-constexpr std::uint64_t kItalianTwoStepNodes = 15876;
+constexpr std::uint64_t kItalianTwoStepNodes = 15399;
 
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
