@@ -126,6 +126,26 @@ TEST(GenerateMovesTest, CastlingOrderAndOpenFiles) {
   EXPECT_EQ(castle->kind, kKing);
 }
 
+TEST(GenerateMovesTest, CastlingAfterKingAndRookMovedAwayAndBack) {
+  auto position = Load("4k3/8/8/8/8/8/8/4K2R w - - 0 1");
+  const auto play = [&](const char* from, const char* to) {
+    const EngineMove* move = FindMove(*position, from, to);
+    ASSERT_NE(move, nullptr) << from << to;
+    const Army mover = position->At(move->from).army;
+    MakeMove(*position, *move);
+    position->MoveCount = GenerateMoves(*position, static_cast<Army>(-mover));
+  };
+  play("e1", "f1");
+  play("e8", "d8");
+  play("h1", "h2");
+  play("d8", "e8");
+  play("f1", "e1");
+  play("e8", "d8");
+  play("h2", "h1");
+  play("d8", "e8");
+  EXPECT_NE(FindMove(*position, "e1", "g1"), nullptr);
+}
+
 TEST(GenerateMovesTest, ABlondesKingOnE8CastlesToo) {
   auto position = Load("4K2R/8/8/8/8/8/8/k7 w - - 0 1");
   const EngineMove* castle = FindMove(*position, "e8", "g8");
