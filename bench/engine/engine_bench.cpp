@@ -73,8 +73,8 @@ void BM_PerftStart5(benchmark::State& state) {
   auto position = LoadBench(0);
   std::uint64_t leaves = 0;
   for (auto _ : state) leaves = Perft(*position, kBlondes, 5);
-  state.counters["leaves/s"] =
-      benchmark::Counter(static_cast<double>(leaves), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["leaves/s"] = benchmark::Counter(static_cast<double>(leaves),
+                                                  benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_PerftStart5)->Unit(benchmark::kMillisecond);
 

@@ -55,9 +55,13 @@ void BeginAnalysis(AlphaBeta& searcher, const BoardCopy& copy) {
 
 }  // namespace
 
-Engine& TheEngine() { return engine; }
+Engine& TheEngine() {
+  return engine;
+}
 
-void SetGameBoard(GameBoardProvider* board) { engine.board = board; }
+void SetGameBoard(GameBoardProvider* board) {
+  engine.board = board;
+}
 
 void PublishAnalysis(const EngineMove& move, std::string text) {
   std::lock_guard<std::mutex> hold(engine.publishLock);
@@ -123,7 +127,9 @@ void RestartAnalysis() {
   StartAnalysis();
 }
 
-bool AnalysisRunning() { return engine.analysisThread.joinable(); }
+bool AnalysisRunning() {
+  return engine.analysisThread.joinable();
+}
 
 std::optional<EngineMove> EngineBestMove() {
   std::lock_guard<std::mutex> hold(engine.publishLock);
@@ -147,6 +153,8 @@ EngineMove RandomMove(const EnginePosition& position) {
   return position.moveList[RandomBelow(count)];
 }
 
-int CompletedAnalysisSteps() { return completedSteps.load(std::memory_order_relaxed); }
+int CompletedAnalysisSteps() {
+  return completedSteps.load(std::memory_order_relaxed);
+}
 
 }  // namespace vellara

@@ -17,8 +17,8 @@ namespace vellara {
 
 // The record where the game and the analysis thread meet; one instance.
 struct Engine {
-  EnginePosition queryPosition;  // game thread only, for GameBoardState
-  std::mutex publishLock;        // guards bestMove and text together
+  EnginePosition queryPosition;        // game thread only, for GameBoardState
+  std::mutex publishLock;              // guards bestMove and text together
   std::optional<EngineMove> bestMove;  // nullopt while invalid
   std::string text;                    // best-variant text, "Mate" or "Draw"
   std::atomic<bool> stop{false};

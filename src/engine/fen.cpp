@@ -8,7 +8,9 @@ namespace {
 
 constexpr std::string_view kPieceChars = "pnbrqk";
 
-FenResult Fail(std::string error) { return {std::nullopt, std::move(error)}; }
+FenResult Fail(std::string error) {
+  return {std::nullopt, std::move(error)};
+}
 
 std::vector<std::string> Fields(std::string_view text) {
   std::vector<std::string> fields;
@@ -22,7 +24,8 @@ std::vector<std::string> Fields(std::string_view text) {
 FenResult ParseFen(std::string_view text) {
   const std::vector<std::string> fields = Fields(text);
   if (fields.empty()) return Fail("empty position");
-  if (fields.size() == 1 && fields[0] == "startpos") return {FenPosition{kStartSnapshot, kBlondes}, {}};
+  if (fields.size() == 1 && fields[0] == "startpos")
+    return {FenPosition{kStartSnapshot, kBlondes}, {}};
   if (fields.size() < 2) return Fail("FEN needs at least a board and a side to move");
   if (fields.size() > 6) return Fail("FEN has more than six fields");
 
@@ -41,7 +44,8 @@ FenResult ParseFen(std::string_view text) {
     } else {
       const char lower = static_cast<char>(c | 0x20);
       const std::size_t kind = kPieceChars.find(lower);
-      if (kind == std::string_view::npos) return Fail(std::string("FEN board has an unknown piece '") + c + "'");
+      if (kind == std::string_view::npos)
+        return Fail(std::string("FEN board has an unknown piece '") + c + "'");
       if (file >= 8) return Fail("FEN rank " + std::to_string(8 - row) + " has more than 8 files");
       const int army = c == lower ? kBrunettes : kBlondes;
       position.snapshot[static_cast<std::size_t>(row * 8 + file)] =

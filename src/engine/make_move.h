@@ -27,10 +27,14 @@ struct CastlingRook {
 // Rook cells of a castling, by the king's destination (g1, c1, g8, c8).
 inline CastlingRook CastlingRookFor(Cell kingTo) {
   switch (kingTo) {
-    case MakeCell(6, 0): return {MakeCell(7, 0), MakeCell(5, 0)};
-    case MakeCell(2, 0): return {MakeCell(0, 0), MakeCell(3, 0)};
-    case MakeCell(6, 7): return {MakeCell(7, 7), MakeCell(5, 7)};
-    default: return {MakeCell(0, 7), MakeCell(3, 7)};
+    case MakeCell(6, 0):
+      return {MakeCell(7, 0), MakeCell(5, 0)};
+    case MakeCell(2, 0):
+      return {MakeCell(0, 0), MakeCell(3, 0)};
+    case MakeCell(6, 7):
+      return {MakeCell(7, 7), MakeCell(5, 7)};
+    default:
+      return {MakeCell(0, 7), MakeCell(3, 7)};
   }
 }
 

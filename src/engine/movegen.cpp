@@ -17,7 +17,9 @@ bool HoldsPiece(const EnginePosition& position, unsigned cell, int kind, Army ar
   return c.kind == kind && c.army == army;
 }
 
-bool IsLastRank(Cell cell) { return CellRank(cell) == 0 || CellRank(cell) == 7; }
+bool IsLastRank(Cell cell) {
+  return CellRank(cell) == 0 || CellRank(cell) == 7;
+}
 
 // Own pieces that shield the king from an enemy slider. A move of any other piece
 // except the king cannot expose the king when it is not in check, so only these (and
@@ -78,16 +80,27 @@ class Generator {
       move_ = EngineMove{piece.square, 0, piece.kind, 0, 0, inCheckFlags_};
       mustTest_ = testEveryMove_ || slot == 1 || pins_.Contains(piece.square);
       switch (piece.kind) {
-        case kPawn: Pawn(); break;
-        case kKnight: Jumps(); break;
-        case kBishop: Slides(4, 8); break;
-        case kRook: Slides(0, 4); break;
+        case kPawn:
+          Pawn();
+          break;
+        case kKnight:
+          Jumps();
+          break;
+        case kBishop:
+          Slides(4, 8);
+          break;
+        case kRook:
+          Slides(0, 4);
+          break;
         case kQueen:
           if (vellara_) Jumps();
           Slides(0, 8);
           break;
-        case kKing: King(); break;
-        default: break;
+        case kKing:
+          King();
+          break;
+        default:
+          break;
       }
     }
     if constexpr (kListing) {
@@ -204,8 +217,7 @@ class Generator {
 
   void Slides(int firstDirection, int endDirection) {
     for (int d = firstDirection; d < endDirection; ++d) {
-      for (Cell to = Step(move_.from, kDirections[d]); OnBoard(to);
-           to = Step(to, kDirections[d])) {
+      for (Cell to = Step(move_.from, kDirections[d]); OnBoard(to); to = Step(to, kDirections[d])) {
         if (Empty(to)) {
           Quiet(to);
           continue;
@@ -216,9 +228,7 @@ class Generator {
     }
   }
 
-  bool Attacked(Cell cell) const {
-    return IsAttacked(position_, cell, static_cast<Army>(-side_));
-  }
+  bool Attacked(Cell cell) const { return IsAttacked(position_, cell, static_cast<Army>(-side_)); }
 
   // Castling judged from the present board: a rook on the corner (of any army), empty
   // cells between, and no cell from the king to the rook attacked.
@@ -289,8 +299,7 @@ bool IsAttacked(const EnginePosition& position, Cell cell, Army army) {
       if (!OnBoard(from)) break;
       c = &position.board[from];
     }
-    if (c->kind != 0 && c->army == army && (c->kind == slider || c->kind == kQueen))
-      return true;
+    if (c->kind != 0 && c->army == army && (c->kind == slider || c->kind == kQueen)) return true;
   }
   return false;
 }
@@ -330,8 +339,7 @@ void BuildCheckMap(EnginePosition& position, Army kingArmy) {
 bool LeavesKingInCheck(EnginePosition& position, const EngineMove& move) {
   const Army mover = position.board[move.from].army;
   MakeMove(position, move);
-  const bool attacked =
-      IsAttacked(position, position.KingCell(mover), static_cast<Army>(-mover));
+  const bool attacked = IsAttacked(position, position.KingCell(mover), static_cast<Army>(-mover));
   UnmakeMove(position, move);
   return attacked;
 }

@@ -13,9 +13,15 @@ namespace vellara {
 // Cell-index steps, applied in 8-bit arithmetic.
 inline constexpr int kKnightJumps[8] = {33, -33, -31, 31, 18, -18, 14, -14};
 inline constexpr int kDirections[8] = {16, -16, 1, -1, 17, -17, -15, 15};
-constexpr int PawnStep(Army army) { return 16 * army; }
-constexpr Cell Step(Cell cell, int delta) { return static_cast<Cell>(cell + delta); }
-constexpr std::uint8_t CheckBit(int kind) { return static_cast<std::uint8_t>(1u << (kind - 1)); }
+constexpr int PawnStep(Army army) {
+  return 16 * army;
+}
+constexpr Cell Step(Cell cell, int delta) {
+  return static_cast<Cell>(cell + delta);
+}
+constexpr std::uint8_t CheckBit(int kind) {
+  return static_cast<std::uint8_t>(1u << (kind - 1));
+}
 
 // Whether any piece of `army` attacks `cell`.
 bool IsAttacked(const EnginePosition& position, Cell cell, Army army);

@@ -5,12 +5,18 @@ namespace {
 
 constexpr const char* kPieceLetters[7] = {"", "", "N", "B", "R", "Q", "K"};
 
-char FileLetter(Cell cell) { return static_cast<char>('a' + CellFile(cell)); }
-char RankDigit(Cell cell) { return static_cast<char>('1' + CellRank(cell)); }
+char FileLetter(Cell cell) {
+  return static_cast<char>('a' + CellFile(cell));
+}
+char RankDigit(Cell cell) {
+  return static_cast<char>('1' + CellRank(cell));
+}
 
 }  // namespace
 
-std::string CellName(Cell cell) { return {FileLetter(cell), RankDigit(cell)}; }
+std::string CellName(Cell cell) {
+  return {FileLetter(cell), RankDigit(cell)};
+}
 
 std::string MoveText(const EngineMove& move) {
   const char* letter = move.kind <= kKing ? kPieceLetters[move.kind] : "";

@@ -31,7 +31,9 @@ std::uint64_t Walk(EnginePosition& position, Army side, int depth, PerftBuffers&
   return leaves;
 }
 
-int ClampDepth(int depth) { return depth < 0 ? 0 : (depth >= kMaxPerftDepth ? kMaxPerftDepth - 1 : depth); }
+int ClampDepth(int depth) {
+  return depth < 0 ? 0 : (depth >= kMaxPerftDepth ? kMaxPerftDepth - 1 : depth);
+}
 
 }  // namespace
 
@@ -40,8 +42,8 @@ std::uint64_t Perft(EnginePosition& position, Army side, int depth) {
   return Walk(position, side, ClampDepth(depth), *buffers);
 }
 
-std::vector<std::pair<EngineMove, std::uint64_t>> PerftDivide(EnginePosition& position,
-                                                              Army side, int depth) {
+std::vector<std::pair<EngineMove, std::uint64_t>> PerftDivide(EnginePosition& position, Army side,
+                                                              int depth) {
   auto buffers = std::make_unique<PerftBuffers>();
   depth = ClampDepth(depth);
   std::vector<std::pair<EngineMove, std::uint64_t>> split;

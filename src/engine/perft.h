@@ -14,7 +14,7 @@ namespace vellara {
 std::uint64_t Perft(EnginePosition& position, Army side, int depth);
 
 // Perft split by root move, in move-list order.
-std::vector<std::pair<EngineMove, std::uint64_t>> PerftDivide(EnginePosition& position,
-                                                              Army side, int depth);
+std::vector<std::pair<EngineMove, std::uint64_t>> PerftDivide(EnginePosition& position, Army side,
+                                                              int depth);
 
 }  // namespace vellara

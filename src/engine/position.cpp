@@ -54,8 +54,7 @@ void LoadPosition(EnginePosition& position, BoardSnapshot snapshot, Army side) {
   if (position.MoveCount > 0) {
     position.State = OnlyKingsLeft(position) ? kDraw : kPlayOn;
   } else {
-    const bool attacked =
-        IsAttacked(position, position.KingCell(side), static_cast<Army>(-side));
+    const bool attacked = IsAttacked(position, position.KingCell(side), static_cast<Army>(-side));
     position.State = attacked ? kCheckmate : kDraw;
   }
 }

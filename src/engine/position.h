@@ -34,9 +34,9 @@ struct PieceSlot {
 using PieceList = std::array<PieceSlot, kSlotsPerArmy + 1>;
 
 struct EnginePosition {
-  MoveList moveList;         // slots 0 .. MoveCount - 1 hold the legal moves
-  MoveList tacticalBuffer;   // working list of move generation only
-  std::array<SquareCell, kBoardCells> board;  // by cell index; cells with bit 3 unused
+  MoveList moveList;                               // slots 0 .. MoveCount - 1 hold the legal moves
+  MoveList tacticalBuffer;                         // working list of move generation only
+  std::array<SquareCell, kBoardCells> board;       // by cell index; cells with bit 3 unused
   std::array<std::uint8_t, kBoardCells> checkMap;  // valid during one generation only
   std::int32_t MoveCount = 0;
   std::uint8_t State = kPlayOn;
@@ -57,7 +57,9 @@ struct EnginePosition {
 // Fills `position` from the snapshot, lists the legal moves of `side` and decides the state.
 void LoadPosition(EnginePosition& position, BoardSnapshot snapshot, Army side);
 
-inline std::int32_t MoveCount(const EnginePosition& position) { return position.MoveCount; }
+inline std::int32_t MoveCount(const EnginePosition& position) {
+  return position.MoveCount;
+}
 inline EngineMove MoveAt(const EnginePosition& position, int index) {
   return position.moveList[static_cast<std::size_t>(index)];
 }

@@ -12,7 +12,9 @@ namespace {
 AlphaBeta searcher;
 SearchCounters counters;
 
-bool Stopping() { return TheEngine().stop.load(std::memory_order_relaxed); }
+bool Stopping() {
+  return TheEngine().stop.load(std::memory_order_relaxed);
+}
 
 std::int32_t EvaluateFor(const EnginePosition& position, Army side) {
   ++counters.evaluations;
@@ -28,8 +30,12 @@ void RecordRootMove(const EngineMove& move, std::int32_t score, const std::strin
 
 }  // namespace
 
-AlphaBeta& TheSearcher() { return searcher; }
-SearchCounters& TheSearchCounters() { return counters; }
+AlphaBeta& TheSearcher() {
+  return searcher;
+}
+SearchCounters& TheSearchCounters() {
+  return counters;
+}
 
 SearchResult Search(Army side, int depth, std::int32_t alpha, std::int32_t beta) {
   // 1. A stop abandons the node; its result is never used.
@@ -87,8 +93,7 @@ SearchResult Search(Army side, int depth, std::int32_t alpha, std::int32_t beta)
 }
 
 void RootSearch() {
-  searcher.rootVariation =
-      Search(searcher.rootSide, 1, searcher.alpha, searcher.beta).variation;
+  searcher.rootVariation = Search(searcher.rootSide, 1, searcher.alpha, searcher.beta).variation;
 }
 
 }  // namespace vellara

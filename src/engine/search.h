@@ -12,15 +12,21 @@
 
 namespace vellara {
 
-inline constexpr int kMaxSearchDepth = 1024;              // one move buffer per depth
+inline constexpr int kMaxSearchDepth = 1024;  // one move buffer per depth
 inline constexpr std::int32_t kMaxLeafDepth = kMaxSearchDepth + 1;
 inline constexpr std::int32_t kRootAlpha = -10000;
 inline constexpr std::int32_t kRootBeta = 10000;
 
 // Scores at a node of depth d, from the side to move's view.
-constexpr std::int32_t MatedScore(int depth) { return depth - 1001; }
-constexpr std::int32_t StalematedScore(int depth) { return depth + 1001; }
-constexpr std::int32_t KingCaptureScore(int depth) { return 1000 + depth; }
+constexpr std::int32_t MatedScore(int depth) {
+  return depth - 1001;
+}
+constexpr std::int32_t StalematedScore(int depth) {
+  return depth + 1001;
+}
+constexpr std::int32_t KingCaptureScore(int depth) {
+  return 1000 + depth;
+}
 
 // The searcher's record; one instance, used by the analysis thread only. Depth counts
 // nodes from the root (the root is 1); a search with LeafDepth L plays at most L - 1

@@ -13,6 +13,8 @@ void BindVellaraModeSetting(const std::atomic<std::int32_t>* field);
 
 // The bound value; a stale read is harmless.
 std::int32_t VellaraModeSetting();
-inline bool VellaraModeOn() { return VellaraModeSetting() == 1; }
+inline bool VellaraModeOn() {
+  return VellaraModeSetting() == 1;
+}
 
 }  // namespace vellara

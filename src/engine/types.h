@@ -46,16 +46,26 @@ inline constexpr BoardSnapshot kStartSnapshot = {
 // arithmetic: below 0 wraps to a value with bit 7 set, past file h sets bit 3.
 using Cell = std::uint8_t;
 
-constexpr bool OnBoard(unsigned cell) { return (cell & 0x88u) == 0; }
-constexpr Cell MakeCell(int file, int rank) { return static_cast<Cell>(16 * rank + file); }
-constexpr int CellFile(Cell cell) { return cell & 15; }  // 0 = a
-constexpr int CellRank(Cell cell) { return cell >> 4; }  // 0 = rank 1
+constexpr bool OnBoard(unsigned cell) {
+  return (cell & 0x88u) == 0;
+}
+constexpr Cell MakeCell(int file, int rank) {
+  return static_cast<Cell>(16 * rank + file);
+}
+constexpr int CellFile(Cell cell) {
+  return cell & 15;
+}  // 0 = a
+constexpr int CellRank(Cell cell) {
+  return cell >> 4;
+}  // 0 = rank 1
 
 // Square number 1..64 <-> cell index.
 constexpr Cell SquareToCell(int square) {
   return MakeCell((square - 1) % 8, 7 - (square - 1) / 8);
 }
-constexpr int CellToSquare(Cell cell) { return (7 - CellRank(cell)) * 8 + CellFile(cell) + 1; }
+constexpr int CellToSquare(Cell cell) {
+  return (7 - CellRank(cell)) * 8 + CellFile(cell) + 1;
+}
 
 // Move flags written by move generation.
 inline constexpr std::uint8_t kFlagGivesCheck = 1;   // lands on a check-map cell of its kind

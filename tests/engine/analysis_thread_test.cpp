@@ -47,8 +47,7 @@ class AnalysisThreadTest : public ::testing::Test {
   FixedBoardProvider board_;
 };
 
-constexpr const char* kItalian =
-    "r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w - - 4 4";
+constexpr const char* kItalian = "r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w - - 4 4";
 
 TEST_F(AnalysisThreadTest, ALegalMoveIsAvailableAsSoonAsTheAnalysisHasBegun) {
   Show(kItalian);

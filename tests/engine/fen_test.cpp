@@ -18,9 +18,9 @@ TEST(FenTest, ReadsBoardAndSideAndIgnoresTheRest) {
   const FenResult black = ParseFen("4k3/8/8/3pP3/8/8/8/4K3 b - d6");
   ASSERT_TRUE(black.position);
   EXPECT_EQ(black.position->side, kBrunettes);
-  EXPECT_EQ(black.position->snapshot[4], -kKing);      // e8
-  EXPECT_EQ(black.position->snapshot[27], -kPawn);     // d5
-  EXPECT_EQ(black.position->snapshot[28], kPawn);      // e5
+  EXPECT_EQ(black.position->snapshot[4], -kKing);   // e8
+  EXPECT_EQ(black.position->snapshot[27], -kPawn);  // d5
+  EXPECT_EQ(black.position->snapshot[28], kPawn);   // e5
   EXPECT_EQ(ToFen(black.position->snapshot, kBrunettes), "4k3/8/8/3pP3/8/8/8/4K3 b - - 0 1");
 }
 

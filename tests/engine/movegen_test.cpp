@@ -29,8 +29,7 @@ const EngineMove* FindMove(const EnginePosition& position, const char* from, con
                            int kind = 0) {
   for (int i = 0; i < MoveCount(position); ++i) {
     const EngineMove& m = position.moveList[static_cast<std::size_t>(i)];
-    if (m.from == CellAt(from) && m.to == CellAt(to) && (kind == 0 || m.kind == kind))
-      return &m;
+    if (m.from == CellAt(from) && m.to == CellAt(to) && (kind == 0 || m.kind == kind)) return &m;
   }
   return nullptr;
 }
@@ -38,8 +37,8 @@ const EngineMove* FindMove(const EnginePosition& position, const char* from, con
 TEST(GenerateMovesTest, StartingPositionOrder) {
   auto position = Load("startpos");
   EXPECT_EQ(MoveTexts(*position),
-            (Texts{"a3", "a4", "b3", "b4", "Nc3", "Na3", "c3", "c4", "d3", "d4", "e3", "e4", "f3",
-                   "f4", "g3", "g4", "Nh3", "Nf3", "h3", "h4"}));
+            (Texts{"a3", "a4", "b3", "b4", "Nc3", "Na3", "c3",  "c4",  "d3", "d4",
+                   "e3", "e4", "f3", "f4", "g3",  "g4",  "Nh3", "Nf3", "h3", "h4"}));
   for (int i = 0; i < MoveCount(*position); ++i) EXPECT_EQ(MoveAt(*position, i).flags, 0);
   // The Brunettes' list follows their own slot order: a7 pawn, then the b8 knight.
   position = Load("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b - - 0 1");
@@ -288,9 +287,9 @@ TEST_P(RandomPlayoutTest, ListsCountsAndUnmakeAgree) {
         UnmakeMove(*position, m);
         ASSERT_EQ(std::memcmp(&position->board, &before->board, sizeof(position->board)), 0)
             << MoveText(m);
-        ASSERT_EQ(std::memcmp(&position->pieceLists, &before->pieceLists,
-                              sizeof(position->pieceLists)),
-                  0)
+        ASSERT_EQ(
+            std::memcmp(&position->pieceLists, &before->pieceLists, sizeof(position->pieceLists)),
+            0)
             << MoveText(m);
         ++checked;
       }

@@ -53,9 +53,10 @@ TEST(ScoreTextTest, PlainScoresAndMates) {
     std::int32_t score;
     const char* text;
   };
-  for (const Case& c : {Case{35, "+35"}, Case{0, "0"}, Case{-12, "-12"}, Case{900, "+900"},
-                        Case{901, "Mate in 99"}, Case{999, "Mate in 1"}, Case{-900, "-900"},
-                        Case{-901, "Mate in 99"}, Case{-998, "Mate in 2"}, Case{1003, "Mate in -3"}}) {
+  for (const Case& c :
+       {Case{35, "+35"}, Case{0, "0"}, Case{-12, "-12"}, Case{900, "+900"}, Case{901, "Mate in 99"},
+        Case{999, "Mate in 1"}, Case{-900, "-900"}, Case{-901, "Mate in 99"},
+        Case{-998, "Mate in 2"}, Case{1003, "Mate in -3"}}) {
     EXPECT_EQ(ScoreText(c.score), c.text) << c.score;
   }
 }

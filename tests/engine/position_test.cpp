@@ -14,8 +14,8 @@ TEST(CellIndexTest, SquareNumbersConvertBothWays) {
     int square;
     const char* cell;
   };
-  for (const Case& c : {Case{1, "a8"}, Case{8, "h8"}, Case{9, "a7"}, Case{57, "a1"},
-                        Case{64, "h1"}, Case{37, "e4"}}) {
+  for (const Case& c : {Case{1, "a8"}, Case{8, "h8"}, Case{9, "a7"}, Case{57, "a1"}, Case{64, "h1"},
+                        Case{37, "e4"}}) {
     SCOPED_TRACE(c.square);
     EXPECT_EQ(SquareToCell(c.square), CellAt(c.cell));
     EXPECT_EQ(CellToSquare(CellAt(c.cell)), c.square);

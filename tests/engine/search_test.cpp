@@ -17,7 +17,8 @@ using testing::Fen;
 constexpr std::uint64_t kItalianTwoStepNodes = 15399;
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // The searcher and the published pair are single instances: each test starts clean.

@@ -34,7 +34,9 @@ inline std::vector<std::string> MoveTexts(const EnginePosition& position) {
   return texts;
 }
 
-inline Cell CellAt(const char* name) { return MakeCell(name[0] - 'a', name[1] - '1'); }
+inline Cell CellAt(const char* name) {
+  return MakeCell(name[0] - 'a', name[1] - '1');
+}
 
 // Turns Vellara Mode on or off for the life of the object.
 class ScopedVellaraMode {

@@ -104,7 +104,8 @@ int RunPerft(const std::vector<std::string>& words) {
   const auto start = Clock::now();
   std::uint64_t nodes = 0;
   if (args.divide) {
-    for (const auto& [move, count] : PerftDivide(*position, fen.position->side, static_cast<int>(*depth))) {
+    for (const auto& [move, count] :
+         PerftDivide(*position, fen.position->side, static_cast<int>(*depth))) {
       std::cout << MoveText(move) << " (" << CoordinateText(move) << ") " << count << "\n";
       nodes += count;
     }
@@ -112,7 +113,8 @@ int RunPerft(const std::vector<std::string>& words) {
     nodes = Perft(*position, fen.position->side, static_cast<int>(*depth));
   }
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  std::fprintf(stdout, "time %.3f s, %.0f leaves/s\n", seconds, seconds > 0 ? static_cast<double>(nodes) / seconds : 0.0);
+  std::fprintf(stdout, "time %.3f s, %.0f leaves/s\n", seconds,
+               seconds > 0 ? static_cast<double>(nodes) / seconds : 0.0);
   std::cout << "nodes " << nodes << std::endl;
   return 0;
 }
@@ -140,11 +142,11 @@ int RunBench() {
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const SearchCounters counts = TheSearchCounters();
     std::printf(
-        "%2d %-15s nodes %9llu  evaluations %10llu  time %7.3f s  last step %7.3f s  nps %9.0f  %s\n",
+        "%2d %-15s nodes %9llu  evaluations %10llu  time %7.3f s  last step %7.3f s  nps %9.0f  "
+        "%s\n",
         ++index, bench.name, static_cast<unsigned long long>(counts.nodes),
         static_cast<unsigned long long>(counts.evaluations), seconds, lastStepSeconds,
-        seconds > 0 ? static_cast<double>(counts.nodes) / seconds : 0.0,
-        searcher.bestLine.c_str());
+        seconds > 0 ? static_cast<double>(counts.nodes) / seconds : 0.0, searcher.bestLine.c_str());
     totalNodes += counts.nodes;
     totalEvaluations += counts.evaluations;
     totalSeconds += seconds;
@@ -166,7 +168,8 @@ int RunAnalyse(const std::vector<std::string>& words) {
     try {
       std::size_t used = 0;
       seconds = std::stod(*args.seconds, &used);
-      if (used != args.seconds->size() || !(seconds > 0 && seconds <= 86400)) throw std::invalid_argument("");
+      if (used != args.seconds->size() || !(seconds > 0 && seconds <= 86400))
+        throw std::invalid_argument("");
     } catch (const std::exception&) {
       return Fail("--seconds must be a number above 0 and at most 86400");
     }
@@ -184,7 +187,8 @@ int RunAnalyse(const std::vector<std::string>& words) {
     const std::string text = EngineVariantText();
     if (text != shown) {
       const int step = CompletedAnalysisSteps() + 1;
-      std::cout << "step " << step << " (" << 7 + step << ", " << 1 + step << "): " << text << std::endl;
+      std::cout << "step " << step << " (" << 7 + step << ", " << 1 + step << "): " << text
+                << std::endl;
       shown = text;
     }
     if (text == "Mate" || text == "Draw") break;  // decided: the analysis has ended
