@@ -139,6 +139,28 @@ TEST_F(TurnTest, CapturedPieceDisappearsOnlyOnLanding) {
   EXPECT_EQ(GetSquare(Sq("d5")), -5);
 }
 
+TEST_F(TurnTest, CastlingRooksJumpWhenTheKingLands) {
+  SetUpBoard({{"e1", 6}, {"h1", 4}, {"h2", 1}, {"e8", -6}, {"a8", -4}, {"a7", -1}}, kBlondes);
+  ClickSquare(Sq("e1"));
+  ClickSquare(Sq("g1"));
+  ASSERT_TRUE(Game().SlideRunning);
+  EXPECT_EQ(GetSquare(Sq("h1")), 4);
+  EXPECT_EQ(GetSquare(Sq("f1")), 0);
+  FinishSlides();
+  EXPECT_EQ(GetSquare(Sq("g1")), 6);
+  EXPECT_EQ(GetSquare(Sq("f1")), 4);
+  EXPECT_EQ(GetSquare(Sq("h1")), 0);
+  analysis.scripted = FindMove(Sq("e8"), Sq("c8"));
+  ASSERT_TRUE(analysis.scripted);
+  Seconds(3);
+  ASSERT_TRUE(Game().SlideRunning);
+  EXPECT_EQ(GetSquare(Sq("a8")), -4);
+  FinishSlides();
+  EXPECT_EQ(GetSquare(Sq("c8")), -6);
+  EXPECT_EQ(GetSquare(Sq("d8")), -4);
+  EXPECT_EQ(GetSquare(Sq("a8")), 0);
+}
+
 TEST_F(TurnTest, PlayerPromotionWaitsForTheChoice) {
   SetUpBoard({{"h1", 6}, {"b7", 1}, {"h6", -6}}, kBlondes);
   ClickSquare(Sq("b7"));
