@@ -139,6 +139,21 @@ TEST_F(TurnTest, CapturedPieceDisappearsOnlyOnLanding) {
   EXPECT_EQ(GetSquare(Sq("d5")), -5);
 }
 
+TEST_F(TurnTest, WithSoundEffectsOffTheGameIsSilent) {
+  Settings().SoundEffects = 2;
+  SetUpBoard({{"g1", 6}, {"b7", 1}, {"h8", -6}, {"g7", -1}, {"h7", -1}, {"d8", -4}}, kBlondes);
+  PlayerMove(Sq("b7"), Sq("b8"));
+  Click(Box(kQueen));
+  ASSERT_EQ(Game().turnState, TurnState::ComputerThinking);
+  analysis.scripted = FindMove(Sq("d8"), Sq("b8"));  // a capture
+  Seconds(3);
+  FinishSlides();
+  ASSERT_EQ(Game().turnState, TurnState::PlayerMove);
+  ClickSquare(Sq("g1"));
+  EXPECT_EQ(Game().SelectedSquare, Sq("g1"));
+  EXPECT_TRUE(audio.effects.empty());
+}
+
 TEST_F(TurnTest, CastlingRooksJumpWhenTheKingLands) {
   SetUpBoard({{"e1", 6}, {"h1", 4}, {"h2", 1}, {"e8", -6}, {"a8", -4}, {"a7", -1}}, kBlondes);
   ClickSquare(Sq("e1"));

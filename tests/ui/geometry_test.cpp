@@ -66,6 +66,21 @@ TEST_F(GeometryTest, SharedEdgesAndOverlapsBelongToOneSquare) {
   }
 }
 
+TEST_F(GeometryTest, ExactEdgesAndOverlaps) {
+  struct Case {
+    int x, y, square;
+  };
+  const Case cases[] = {
+      {384, 355, 29},  // exactly on the edge d5 and e5 share: only e5 has it
+      {383, 355, 28}, {385, 355, 29},
+      {182, 524, 59},  // inside both c1 and d1, which overlap by a pixel: the lower wins
+      {190, 515, 59},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SquareAtPoint(c.x, c.y, {0, 0}), c.square) << c.x;
+  // The same with the Town background's offset.
+  EXPECT_EQ(SquareAtPoint(182 + 13, 524 + 73, {13, 73}), 59);
+}
+
 TEST_F(GeometryTest, RowScaleAndPlacement) {
   EXPECT_DOUBLE_EQ(RowScale(314), 0.6 * 0.59);
   EXPECT_NEAR(RowScale(0), 0.2 * 0.59, 1e-3);
