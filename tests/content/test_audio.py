@@ -106,6 +106,15 @@ class PipelineTest(unittest.TestCase):
         self.assertEqual(velocities, [60, 50, 60, 50, 60, 50])
         self.assertTrue(all(n[1] <= 1 for n in piece.voices["h"].notes))
 
+    def test_notes_humanize_varies_velocities_the_same_way_every_time(self):
+        text = "voice a humanize=4\na: @80 [ C4:1/4 ]*64\n"
+        first = [n[3] for n in notes.parse(text).voices["a"].notes]
+        self.assertEqual(first, [n[3] for n in notes.parse(text).voices["a"].notes])
+        self.assertTrue(all(76 <= v <= 84 for v in first))
+        self.assertGreater(len(set(first)), 4)
+        loud = notes.parse("voice a humanize=9\na: @125 [ C4:1/4 ]*64\n").voices["a"].notes
+        self.assertTrue(all(n[3] <= 127 for n in loud))
+
     def test_notes_comment_marks_need_a_blank_before_them(self):
         piece = notes.parse("# heading\nvoice a\na: F#4:1 # a comment\n")
         self.assertEqual([n[2] for n in piece.voices["a"].notes], [66])

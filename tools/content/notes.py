@@ -7,6 +7,7 @@ The format, line by line ('#' at the start of a line or after a blank starts a c
     meter 3                       quarter notes per bar, checked at every '|'
     voice NAME program=48 channel=0 volume=100 pan=64 reverb=40 [arp=0.5] [hold=2]
                                   [legato=0.95] [transpose=0] [accent=0]
+                                  [humanize=0]
     NAME: tokens ...              appends to that voice; a voice may span many lines
 
 Tokens:
@@ -14,7 +15,8 @@ Tokens:
     D3+F#3+A3:3                   a chord; in a voice with arp=STEP its notes are broken
                                   into an up-and-down arpeggio of STEP-long steps, each
                                   note ringing for hold quarters (or to the chord's end),
-                                  louder by accent on each beat
+                                  louder by accent on each beat; humanize=N varies
+                                  each velocity by up to N, from a fixed seed
     r:2                           a rest
     E5                            a duration may be left out: the previous one holds
     @72                           velocity of the following notes
@@ -24,6 +26,7 @@ Tokens:
 """
 
 import fractions
+import random
 import re
 
 _NOTE_RE = re.compile(r"^([A-G])([#b]?)(-?\d)$")
@@ -69,6 +72,9 @@ class Voice:
         self.legato = fractions.Fraction(options.get("legato", "0.95"))
         self.transpose = int(options.get("transpose", 0))
         self.accent = int(options.get("accent", 0))
+        # A player's unevenness: velocities vary by up to this much, the same on every build.
+        self.humanize = int(options.get("humanize", 0))
+        self.jitter = random.Random("velocity/" + name)
         # Parsed content: notes (start, length, key, velocity) and controls (start, cc, value),
         # times in quarter notes.
         self.notes = []
@@ -117,6 +123,12 @@ def _expand_repeats(tokens, where):
     return out
 
 
+def _vary(voice, velocity):
+    if voice.humanize:
+        velocity += voice.jitter.randint(-voice.humanize, voice.humanize)
+    return max(1, min(127, velocity))
+
+
 def _add_event(piece, voice, tok, where):
     if tok == "|":
         if piece.meter is not None and voice.time - voice.bar_start != piece.meter:
@@ -160,12 +172,13 @@ def _add_event(piece, voice, tok, where):
                 ring = min(ring, duration - t)
                 at = voice.time + t
                 velocity = voice.velocity + (voice.accent if at.denominator == 1 else 0)
-                voice.notes.append((at, ring, order[k % len(order)], min(127, velocity)))
+                voice.notes.append((at, ring, order[k % len(order)], _vary(voice, velocity)))
                 t += voice.arp
                 k += 1
         else:
             for key in keys:
-                voice.notes.append((voice.time, duration * voice.legato, key, voice.velocity))
+                voice.notes.append((voice.time, duration * voice.legato, key,
+                                    _vary(voice, voice.velocity)))
     voice.time += duration
 
 
