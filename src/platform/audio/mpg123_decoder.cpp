@@ -32,9 +32,30 @@ int Encoding(int bits) {
   }
 }
 
-// A new handle on path decoding to the given formats (all when format is null), positioned
-// at the first frame; null when the file has no MPEG audio.
-HandlePtr OpenHandle(const std::string& path, const PcmFormat* format) {
+// What mpg123 can give for a stream of rate and channels, as far as the handle's format
+// settings allow: the rate, its half and quarter; mono or the stream's channels; 8, 16 or
+// 32 bits.
+std::vector<PcmFormat> Offers(mpg123_handle* handle, long rate, int channels) {
+  std::vector<PcmFormat> offers;
+  for (long divisor : {1, 2, 4}) {
+    const long offered = rate / divisor;
+    for (int count : {1, 2}) {
+      if (count > channels) continue;
+      for (int bits : {8, 16, 32}) {
+        const int support = mpg123_format_support(handle, offered, Encoding(bits));
+        if (support & (count == 1 ? MPG123_MONO : MPG123_STEREO))
+          offers.push_back({count, static_cast<int>(offered), bits});
+      }
+    }
+  }
+  return offers;
+}
+
+// A new handle on path decoding to the given format (any when format is null), positioned
+// at the first frame; null when the file has no MPEG audio. Without a format, offers gets
+// the formats the stream could be decoded to.
+HandlePtr OpenHandle(const std::string& path, const PcmFormat* format,
+                     std::vector<PcmFormat>* offers) {
   int error = MPG123_OK;
   HandlePtr handle(mpg123_new(nullptr, &error));
   if (!handle) return nullptr;
@@ -54,6 +75,7 @@ HandlePtr OpenHandle(const std::string& path, const PcmFormat* format) {
   if (format && (rate != format->sampleRate || channels != format->channels ||
                  encoding != Encoding(format->bitsPerSample)))
     return nullptr;
+  if (offers) *offers = Offers(handle.get(), rate, channels);
   mpg123_format_none(handle.get());
   mpg123_format(handle.get(), rate, channels, encoding);  // no changes mid-stream
   if (mpg123_scan(handle.get()) != MPG123_OK) return nullptr;
@@ -62,36 +84,13 @@ HandlePtr OpenHandle(const std::string& path, const PcmFormat* format) {
 
 class Mpg123Stream final : public DecodedStream {
  public:
-  Mpg123Stream(std::string path, HandlePtr handle)
-      : path_(std::move(path)), handle_(std::move(handle)) {
-    long rate = 0;
-    int encoding = 0;
-    mpg123_getformat(handle_.get(), &rate, &channels_, &encoding);
-    rate_ = static_cast<int>(rate);
-  }
+  Mpg123Stream(std::string path, HandlePtr handle, std::vector<PcmFormat> offers)
+      : path_(std::move(path)), handle_(std::move(handle)), offers_(std::move(offers)) {}
 
-  std::vector<PcmFormat> OutputFormats() const override {
-    // What mpg123 can give: the stream's rate and its halves and quarters, mono or the
-    // stream's channels, 8, 16 or 32 bits.
-    std::vector<PcmFormat> offers;
-    for (int divisor : {1, 2, 4}) {
-      const int rate = rate_ / divisor;
-      const int support = mpg123_format_support(handle_.get(), rate, Encoding(16));
-      for (int channels : {1, 2}) {
-        if (channels > channels_ && channels_ == 1) continue;
-        if (!(support & (channels == 1 ? MPG123_MONO : MPG123_STEREO))) continue;
-        for (int bits : {8, 16, 32}) {
-          const int bitsSupport = mpg123_format_support(handle_.get(), rate, Encoding(bits));
-          if (bitsSupport & (channels == 1 ? MPG123_MONO : MPG123_STEREO))
-            offers.push_back({channels, rate, bits});
-        }
-      }
-    }
-    return offers;
-  }
+  std::vector<PcmFormat> OutputFormats() const override { return offers_; }
 
   bool SelectFormat(const PcmFormat& format) override {
-    HandlePtr handle = OpenHandle(path_, &format);
+    HandlePtr handle = OpenHandle(path_, &format, nullptr);
     if (!handle) return false;
     handle_ = std::move(handle);
     frameBytes_ = format.FrameBytes();
@@ -125,8 +124,7 @@ class Mpg123Stream final : public DecodedStream {
  private:
   std::string path_;
   HandlePtr handle_;
-  int rate_ = 0;
-  int channels_ = 0;
+  std::vector<PcmFormat> offers_;
   int frameBytes_ = 0;  // set by SelectFormat; nothing is read before
 };
 
@@ -138,9 +136,10 @@ Mpg123Decoder::Mpg123Decoder() {
 }
 
 std::unique_ptr<DecodedStream> Mpg123Decoder::Open(const std::string& path) {
-  HandlePtr handle = OpenHandle(path, nullptr);
+  std::vector<PcmFormat> offers;
+  HandlePtr handle = OpenHandle(path, nullptr, &offers);
   if (!handle) return nullptr;
-  return std::make_unique<Mpg123Stream>(path, std::move(handle));
+  return std::make_unique<Mpg123Stream>(path, std::move(handle), std::move(offers));
 }
 
 }  // namespace vellara
