@@ -38,13 +38,14 @@ void PutU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 }
 
 void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
-  out.insert(out.end(), tag, tag + 4);
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 std::vector<std::uint8_t> Synthesise(const Effect& effect) {
   const int frames = static_cast<int>(std::lround(effect.seconds * kRate));
   const std::uint32_t dataBytes = static_cast<std::uint32_t>(frames) * kChannels * kBits / 8;
   std::vector<std::uint8_t> out;
+  out.reserve(44 + dataBytes);
   PutTag(out, "RIFF");
   PutU32(out, 36 + dataBytes);
   PutTag(out, "WAVE");
