@@ -83,7 +83,7 @@ void MusicOutput::ThreadMain() {
     {
       std::unique_lock lock(lock_);
       wake_.wait(lock, [this] { return runRequested_ || terminate_; });
-      if (terminate_) return;
+      if (terminate_) break;
       runRequested_ = false;
     }
     std::string error;
@@ -104,6 +104,7 @@ void MusicOutput::ThreadMain() {
     }
     idle_.notify_all();
   }
+  system_.ThreadEnding();
 }
 
 void MusicOutput::Play() {

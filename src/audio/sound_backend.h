@@ -66,6 +66,9 @@ class SoundSystem {
   // Null when the device cannot be opened. Every handle of one number shares the device,
   // which closes when the last handle goes.
   virtual std::shared_ptr<SoundOutput> OpenDevice(int number) = 0;
+  // Called by a thread of ours that used the system, as it ends: frees what the system
+  // kept for that thread.
+  virtual void ThreadEnding() {}
 };
 
 }  // namespace vellara

@@ -368,6 +368,10 @@ int SdlSoundSystem::OpenDeviceCount() const {
                                         [](const auto& entry) { return !entry.second.expired(); }));
 }
 
+void SdlSoundSystem::ThreadEnding() {
+  SDL_TLSCleanup();
+}
+
 void SdlSoundSystem::SetOutputTap(OutputTap tap) {
   std::lock_guard lock(data_->lock);
   data_->tap = std::move(tap);

@@ -29,6 +29,7 @@ class SdlSoundSystem final : public SoundSystem {
   bool Available() const;
   int DeviceCount() override;
   std::shared_ptr<SoundOutput> OpenDevice(int number) override;
+  void ThreadEnding() override;  // SDL's per-thread data (its error text) of the caller
   // Devices open at this moment.
   int OpenDeviceCount() const;
 
