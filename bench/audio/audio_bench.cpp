@@ -58,12 +58,14 @@ void CpuWhilePlaying(benchmark::State& state) {
     if (music) output.Run();
     const double cpuStart = ProcessCpuSeconds();
     const auto wallStart = Clock::now();
-    // 4 s; the effects are restarted so that `effects` of them always overlap
-    // ("sound_4", 2.9 s long, started every 0.7 s keeps four playing).
-    for (int tick = 0; tick < 40; ++tick) {
-      if (effects > 0 && tick % 7 == 0)
-        for (int e = 0; e < effects; ++e) list.Play(3, false);
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // 4 s, checking every 10 ms that `effects` copies of "sound_4" (2.9 s) are playing
+    // and starting another when one has ended.
+    WaveItem& effect = list.Item(3);
+    while (Clock::now() - wallStart < std::chrono::seconds(4)) {
+      int playing = 0;
+      for (const auto& voice : effect.ExtraVoices()) playing += voice->Playing() ? 1 : 0;
+      for (; playing < effects; ++playing) effect.Play(false);
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     const double wall = std::chrono::duration<double>(Clock::now() - wallStart).count();
     const double cpu = ProcessCpuSeconds() - cpuStart;
