@@ -8,6 +8,7 @@
 #include "audio/scene_audio.h"
 #include "audio_device_test_support.h"
 #include "platform/audio/mpg123_decoder.h"
+#include "platform/audio/sdl_game_audio.h"
 #include "platform/audio/sdl_sound_system.h"
 
 namespace vellara {
@@ -122,6 +123,25 @@ TEST(SceneAudio, FindsTheExecutablesFolder) {
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), '/');
   EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
+}  // namespace
+}  // namespace vellara
+
+namespace vellara {
+namespace {
+
+TEST(SdlGameAudio, PlaysEffectsAndLooksForMusicBesideTheExecutable) {
+  testing::UseAudioDriver("dummy");
+  SdlGameAudio audio;
+  GameAudio& game = audio;
+  game.PlayEffect(3);
+  EXPECT_EQ(audio.Scene().Waves().Item(2).ExtraVoices().size(), 1u);
+  EXPECT_EQ(audio.Scene().Input().FileName(), "");
+  game.PlayMusic(1);  // the test folder has no "title_theme.mp3": silence
+  EXPECT_EQ(audio.Scene().Input().FileName(), ExecutableFolder() + "title_theme.mp3");
+  EXPECT_FALSE(game.MusicPlaying());
+  game.StopMusic();
 }
 
 }  // namespace
