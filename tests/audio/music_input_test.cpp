@@ -23,7 +23,7 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
 }
 
 std::string WriteTemp(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-  const std::string path = (std::filesystem::temp_directory_path() / name).string();
+  const std::string path = kFixtures + "/scratch_" + name;  // in this build's folder
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));

@@ -26,7 +26,7 @@ class MusicFolder {
     std::string name = std::string("vellara_music_") + test->test_suite_name() + "_" + test->name();
     for (char& c : name)
       if (c == '/') c = '_';
-    path_ = std::filesystem::temp_directory_path() / name;
+    path_ = std::filesystem::path(VELLARA_AUDIO_OUTPUT) / name;
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
