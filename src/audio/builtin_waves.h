@@ -1,6 +1,6 @@
 // builtin_waves: the seven effects built into the program, "sound_1" .. "sound_7", each a
-// complete RIFF WAVE image (PCM, 22050 Hz, 2 channels, 16 bits). Until the recorded
-// effects arrive these are tones synthesised at build time with the final lengths.
+// complete RIFF WAVE image (PCM, 22050 Hz, 2 channels, 16 bits), synthesised by the
+// content build from assets/sounds and embedded at build time.
 #pragma once
 
 #include <cstdint>
