@@ -173,3 +173,43 @@ TEST(Colour, RedAndBlueExchange) {
 
 }  // namespace
 }  // namespace vellara
+
+#include "gfx/scene_viewport.h"
+
+namespace vellara {
+namespace {
+
+TEST(SceneViewport, FitsKeepsAspectCentresAndMapsBack) {
+  struct Case {
+    int w, h;
+    SceneViewport expected;
+  };
+  const Case cases[] = {
+      {1024, 768, {0, 0, 1024, 768}},  {2048, 1536, {0, 0, 2048, 1536}},
+      {1280, 1024, {0, 32, 1280, 960}}, {1920, 1080, {240, 0, 1440, 1080}},
+  };
+  for (const Case& c : cases) {
+    const SceneViewport v = FitScene(c.w, c.h, 1024, 768);
+    EXPECT_EQ(v.x, c.expected.x) << c.w;
+    EXPECT_EQ(v.y, c.expected.y) << c.w;
+    EXPECT_EQ(v.width, c.expected.width) << c.w;
+    EXPECT_EQ(v.height, c.expected.height) << c.w;
+  }
+  const SceneViewport v = FitScene(1920, 1080, 1024, 768);
+  int sx, sy;
+  v.WindowToScene(240, 0, 1.0, 1024, 768, sx, sy);
+  EXPECT_EQ(sx, 0);
+  EXPECT_EQ(sy, 0);
+  v.WindowToScene(1679, 1079, 1.0, 1024, 768, sx, sy);
+  EXPECT_EQ(sx, 1023);
+  EXPECT_EQ(sy, 767);
+  v.WindowToScene(100, 10, 1.0, 1024, 768, sx, sy);  // on the black bar
+  EXPECT_LT(sx, 0);
+  // A high-density window: 960 x 540 points, 1920 x 1080 pixels.
+  v.WindowToScene(480, 270, 2.0, 1024, 768, sx, sy);
+  EXPECT_EQ(sx, 512);
+  EXPECT_EQ(sy, 384);
+}
+
+}  // namespace
+}  // namespace vellara
