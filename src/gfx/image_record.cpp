@@ -100,8 +100,9 @@ bool ParseImageRecord(MemoryStream& in, AlphaLevel alphaLevel, DecodedImage& out
   g.Columns = g.TextureWidth / g.PatternWidth;
   g.Rows = g.TextureHeight / g.PatternHeight;
   const std::int64_t perTexture = std::int64_t{g.Columns} * g.Rows;
-  const std::int64_t all = perTexture * g.TextureCount;
-  if (perTexture > INT32_MAX || all > INT32_MAX) return false;
+  if (perTexture > INT32_MAX) return false;
+  const std::int64_t all = perTexture * g.TextureCount;  // below 2^62
+  if (all > INT32_MAX) return false;
   g.PatternsPerTexture = static_cast<std::int32_t>(perTexture);
   g.PatternCount = h.PatternCount <= 0 ? static_cast<std::int32_t>(all) : h.PatternCount;
 
