@@ -4,10 +4,10 @@
 // (on the recording renderer, so the figures are the canvas's own CPU cost).
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "gfx/archive_writer.h"
 #include "gfx/asset_archive.h"
@@ -131,8 +131,9 @@ struct Scene {
     ImageRecordHead g = h;
     g.PatternWidth = g.VisibleWidth = 16;
     g.PatternHeight = g.VisibleHeight = 16;
-    MemoryStream s(EncodeFontRecord(32, 0, std::vector<std::int32_t>(96, 9),
-                                    EncodeImageRecord(g, {std::vector<std::uint32_t>(256 * 256, 0xFFFFFFFFu)})));
+    MemoryStream s(EncodeFontRecord(
+        32, 0, std::vector<std::int32_t>(96, 9),
+        EncodeImageRecord(g, {std::vector<std::uint32_t>(256 * 256, 0xFFFFFFFFu)})));
     f.LoadFromStream(s, aqHigh, alFull, &device.renderer);
     font = &f;
   }
@@ -191,8 +192,8 @@ void BM_MixedFrame(benchmark::State& state) {
     }
     scene.canvas.DeviceNotice(scene.device, dnEndScene);
   }
-  state.counters["draw calls/frame"] =
-      static_cast<double>(scene.canvas.DrawCalls() - before) / static_cast<double>(state.iterations());
+  state.counters["draw calls/frame"] = static_cast<double>(scene.canvas.DrawCalls() - before) /
+                                       static_cast<double>(state.iterations());
   state.counters["primitives/frame"] = static_cast<double>(primitives);
 }
 BENCHMARK(BM_MixedFrame);

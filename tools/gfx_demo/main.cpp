@@ -100,7 +100,8 @@ int Content(const std::string& dir) {
     for (const Glyph3x5& k : kGlyphs) {
       if (k.c == c) glyph = &k;
     }
-    advances += (g ? "," : "") + std::to_string(16);
+    if (g != 0) advances += ',';
+    advances += "16";
     if (!glyph) continue;
     const int cx = (g % 16) * 16 + 2, cy = (g / 16) * 24 + 2;
     for (int row = 0; row < 5; ++row) {
