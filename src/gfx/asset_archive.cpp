@@ -217,17 +217,24 @@ bool AssetArchive::ReadRecord(std::string_view key, MemoryStream& stream) {
   if (index < 0) return false;
   const RecordInfo& r = records_[static_cast<std::size_t>(index)];
   if (r.StoredSize < 0 || r.OriginalSize <= 0) return false;
+  // Deflate cannot expand data by more than about 1032 to 1, so a larger OriginalSize is a
+  // lie that would only make the inflate buffer grow.
+  if (static_cast<std::int64_t>(r.OriginalSize) >
+      static_cast<std::int64_t>(r.StoredSize) * 1040 + 1024) {
+    return false;
+  }
 
   std::uintmax_t size = 0;
   std::filesystem::file_time_type time{};
   File f = OpenForRead(fileName_, size, time);
   if (!f) return false;
   FileReader in(f.get(), size);
-  std::vector<std::uint8_t> stored(static_cast<std::size_t>(r.StoredSize));
   if (!in.Seek(std::int64_t{r.RecordOffset} + kRecordHeaderSize) ||
-      !in.Read(stored.data(), stored.size())) {
+      static_cast<std::uintmax_t>(r.StoredSize) > in.Remaining()) {
     return false;
   }
+  std::vector<std::uint8_t> stored(static_cast<std::size_t>(r.StoredSize));
+  if (!in.Read(stored.data(), stored.size())) return false;
   f.reset();
 
   if ((r.Secure & 0xFF) != 0 && keyLength_ > 0) {

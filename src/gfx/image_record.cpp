@@ -108,10 +108,13 @@ bool ParseImageRecord(MemoryStream& in, AlphaLevel alphaLevel, DecodedImage& out
 
   // The pixel data must be all there before anything is set aside for it.
   const std::uint64_t rowBytes = static_cast<std::uint64_t>(g.TextureWidth) * format->bytes;
-  const std::uint64_t textureBytes = rowBytes * static_cast<std::uint64_t>(g.TextureHeight);
-  if (g.TextureCount > 0 &&
-      textureBytes * static_cast<std::uint64_t>(g.TextureCount) > in.Remaining()) {
-    return false;
+  // Divisions, not products, so that no size can wrap around.
+  const std::uint64_t remaining = in.Remaining();
+  std::uint64_t textureBytes = 0;
+  if (g.TextureCount > 0) {
+    if (static_cast<std::uint64_t>(g.TextureHeight) > remaining / rowBytes) return false;
+    textureBytes = rowBytes * static_cast<std::uint64_t>(g.TextureHeight);
+    if (static_cast<std::uint64_t>(g.TextureCount) > remaining / textureBytes) return false;
   }
   out.textures.resize(static_cast<std::size_t>(g.TextureCount));
   for (auto& texture : out.textures) {

@@ -1,6 +1,7 @@
 // A per-process scratch file for fuzz inputs that must come from disk.
 #pragma once
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -9,8 +10,12 @@
 
 namespace vellara::fuzz {
 
+// A file in this process's own folder under /tmp (the description and its archive sit
+// side by side there, as in the game's working folder).
 inline std::string ScratchPath(const char* name) {
-  return "/tmp/vellara_fuzz_" + std::to_string(::getpid()) + "_" + name;
+  const std::string dir = "/tmp/vellara_fuzz_" + std::to_string(::getpid());
+  ::mkdir(dir.c_str(), 0700);
+  return dir + "/" + name;
 }
 
 inline bool WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {

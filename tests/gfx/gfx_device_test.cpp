@@ -185,8 +185,10 @@ TEST(SceneViewport, FitsKeepsAspectCentresAndMapsBack) {
     SceneViewport expected;
   };
   const Case cases[] = {
-      {1024, 768, {0, 0, 1024, 768}},  {2048, 1536, {0, 0, 2048, 1536}},
-      {1280, 1024, {0, 32, 1280, 960}}, {1920, 1080, {240, 0, 1440, 1080}},
+      {1024, 768, {0, 0, 1024, 768}},
+      {2048, 1536, {0, 0, 2048, 1536}},
+      {1280, 1024, {0, 32, 1280, 960}},
+      {1920, 1080, {240, 0, 1440, 1080}},
   };
   for (const Case& c : cases) {
     const SceneViewport v = FitScene(c.w, c.h, 1024, 768);

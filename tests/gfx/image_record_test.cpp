@@ -135,6 +135,9 @@ TEST(ImageRecord, ShortOrHostileDataFails) {
   EXPECT_FALSE(ParseImageRecord(huge, alFull, image));
   MemoryStream overflow(Record(Head(1, 1, 1, 1, 0, 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF), 4));
   EXPECT_FALSE(ParseImageRecord(overflow, alFull, image));
+  // 2^30 x 2^30 x 4 bytes x 16 textures wraps a 64-bit product to 0.
+  MemoryStream wrap(Record(Head(1, 1, 1, 1, 0, 1 << 30, 1 << 30, 16), 4));
+  EXPECT_FALSE(ParseImageRecord(wrap, alFull, image));
 }
 
 TEST(ImageRecord, PixelsDecodeWithTheAlphaLevel) {
