@@ -1,6 +1,7 @@
 // vellara-pack end to end: records made by "image" and "font", packed by "create", read
 // back by the archive reader and by "list" and "extract".
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <cstdlib>
 #include <string>
@@ -78,6 +79,41 @@ TEST(PackTool, MakesRecordsAndArchivesTheReaderAccepts) {
                     " --raw 4x2 --pattern 2x2 --visible 3x2"),
             0);
   EXPECT_NE(RunPack("bogus"), 0);
+}
+
+TEST(PackTool, ReadsPngSheets) {
+  test::ScratchDir dir;
+  // 4 x 2 RGBA: two 2 x 2 patterns, the second half transparent.
+  std::vector<std::uint8_t> rgba;
+  for (int i = 0; i < 8; ++i) {
+    for (int b : {i * 30, 255 - i * 30, 7, (i % 4) < 2 ? 255 : 128}) {
+      rgba.push_back(static_cast<std::uint8_t>(b));
+    }
+  }
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = 4;
+  image.height = 2;
+  image.format = PNG_FORMAT_RGBA;
+  ASSERT_NE(
+      png_image_write_to_file(&image, dir.File("sheet.png").c_str(), 0, rgba.data(), 0, nullptr),
+      0);
+  ASSERT_EQ(RunPack("image " + dir.File("sheet.rec") + " " + dir.File("sheet.png") +
+                    " --pattern 2x2 --format 5"),
+            0);
+  MemoryStream s(test::ReadBytes(dir.File("sheet.rec")));
+  DecodedImage decoded;
+  ASSERT_TRUE(ParseImageRecord(s, alFull, decoded));
+  EXPECT_EQ(decoded.geometry.TextureWidth, 4);
+  EXPECT_EQ(decoded.geometry.PatternCount, 2);
+  for (std::size_t i = 0; i < 8; ++i) {
+    const std::uint32_t expected =
+        std::uint32_t{rgba[4 * i]} | std::uint32_t{rgba[4 * i + 1]} << 8 |
+        std::uint32_t{rgba[4 * i + 2]} << 16 | std::uint32_t{rgba[4 * i + 3]} << 24;
+    EXPECT_EQ(decoded.textures[0][i], expected) << i;
+  }
+  EXPECT_NE(
+      RunPack("image " + dir.File("x.rec") + " " + dir.File("missing.png") + " --pattern 2x2"), 0);
 }
 
 }  // namespace

@@ -310,5 +310,32 @@ TEST_F(RenderTest, FullScreenAndBackMapWindowCoordinatesToScenePixels) {
   EXPECT_EQ(At(3, 3), 0xFF00FF00u);
 }
 
+// No video driver to be had: Initialize fails cleanly, nothing is left created, and the
+// caller can report it.
+TEST(RenderInit, InitializeFailsCleanlyWithoutAVideoDriver) {
+  const char* old = std::getenv("SDL_VIDEODRIVER");
+  const std::string saved = old ? old : "";
+  ::setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+  {
+    SdlDisplay display({"no display", true});
+    GfxDevice device(display);
+    GfxCanvas canvas;
+    canvas.SetPublisher(&device);
+    bool handlerCalled = false;
+    device.OnInitialize = [&](GfxDevice&, bool&) { handlerCalled = true; };
+    EXPECT_FALSE(device.Initialize());
+    EXPECT_FALSE(device.Exists());
+    EXPECT_FALSE(handlerCalled);
+    EXPECT_FALSE(canvas.HasResources());
+    EXPECT_EQ(device.Renderer(), nullptr);
+    EXPECT_FALSE(display.LastError().empty());
+  }
+  if (old) {
+    ::setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
+  } else {
+    ::unsetenv("SDL_VIDEODRIVER");
+  }
+}
+
 }  // namespace
 }  // namespace vellara
