@@ -126,6 +126,15 @@ bool ParseImageRecord(MemoryStream& in, AlphaLevel alphaLevel, DecodedImage& out
       return false;
     }
     const std::uint8_t* p = bytes.data();
+    if (h.PixelFormat == 5) {
+      // 32-bit ARGB, the usual format: bytes B, G, R, A; only red and blue trade places.
+      for (std::size_t i = 0; i < pixels; ++i, p += 4) {
+        const std::uint32_t c = std::uint32_t{p[2]} | std::uint32_t{p[1]} << 8 |
+                                std::uint32_t{p[0]} << 16 | std::uint32_t{p[3]} << 24;
+        texture[i] = alphaLevel == alFull ? c : ApplyAlphaLevel(c, alphaLevel);
+      }
+      continue;
+    }
     for (std::size_t i = 0; i < pixels; ++i) {
       std::uint32_t stored = 0;
       for (int k = 0; k < format->bytes; ++k) stored |= std::uint32_t{p[k]} << (8 * k);

@@ -149,6 +149,26 @@ TEST(ImageRecord, PixelsDecodeWithTheAlphaLevel) {
   EXPECT_EQ(image.textures[0], (std::vector<std::uint32_t>{0x11FFFFFFu, 0xFFFFFFFFu}));
 }
 
+TEST(ImageRecord, EveryFormatAndAlphaLevelDecodesLikeSinglePixels) {
+  const std::vector<std::uint32_t> colours{0x00000000u, 0xFFFFFFFFu, 0x7F102030u,
+                                           0x80C0A090u, 0x12345678u, 0xFE01FE01u};
+  for (int code = 0; code < kPixelFormatCount; ++code) {
+    const PixelFormatInfo& f = *FindPixelFormat(code);
+    ImageRecordHead h = Head(1, 1, 1, 1, 0, 3, 2, 1, static_cast<std::uint8_t>(code));
+    const auto bytes = EncodeImageRecord(h, {colours});
+    for (AlphaLevel level : {alNone, alMask, alFull, alExclusive}) {
+      MemoryStream s(bytes);
+      DecodedImage image;
+      ASSERT_TRUE(ParseImageRecord(s, level, image));
+      for (std::size_t i = 0; i < colours.size(); ++i) {
+        EXPECT_EQ(image.textures[0][i],
+                  ApplyAlphaLevel(DecodePixel(f, EncodePixel(f, colours[i])), level))
+            << "format " << code << " level " << level << " pixel " << i;
+      }
+    }
+  }
+}
+
 TEST(FontRecord, HeadParsing) {
   const auto glyphImage = Record(Head(4, 4, 4, 4, 0, 8, 4, 1));
   MemoryStream s(EncodeFontRecord(0x1241, -1, {5, 6}, glyphImage));
