@@ -6,14 +6,17 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace vellara::fuzz {
 
-// A file in this process's own folder under /tmp (the description and its archive sit
-// side by side there, as in the game's working folder).
+// A file in this process's own folder under TMPDIR or /tmp (the description and its
+// archive sit side by side there, as in the game's working folder).
 inline std::string ScratchPath(const char* name) {
-  const std::string dir = "/tmp/vellara_fuzz_" + std::to_string(::getpid());
+  const char* tmp = std::getenv("TMPDIR");
+  const std::string dir =
+      std::string(tmp && *tmp ? tmp : "/tmp") + "/vellara_fuzz_" + std::to_string(::getpid());
   ::mkdir(dir.c_str(), 0700);
   return dir + "/" + name;
 }
