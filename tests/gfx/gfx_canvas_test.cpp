@@ -1,5 +1,6 @@
 // Canvas geometry and batching, checked on the recording renderer.
 #include "gfx/gfx_canvas.h"
+#include "image_head.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,6 @@
 
 namespace vellara {
 namespace {
-
-ImageRecordHead Head(int pw, int ph, int vw, int vh, int tw, int th, int tc) {
-  ImageRecordHead h;
-  h.PixelFormat = 5;
-  h.PatternWidth = pw;
-  h.PatternHeight = ph;
-  h.VisibleWidth = vw;
-  h.VisibleHeight = vh;
-  h.TextureWidth = tw;
-  h.TextureHeight = th;
-  h.TextureCount = tc;
-  return h;
-}
 
 std::vector<std::uint8_t> Blank(const ImageRecordHead& h) {
   return EncodeImageRecord(
@@ -52,7 +40,7 @@ class CanvasTest : public ::testing::Test {
   // A font of glyphs 'A'..'C' (advances 5, 6, 7, spacing 1), 8 x 10 glyph cells.
   GfxFont& LoadFont() {
     GfxFont& f = fonts_.Add();
-    MemoryStream s(EncodeFontRecord('A', 1, {5, 6, 7}, Blank(Head(8, 10, 8, 10, 24, 10, 1))));
+    MemoryStream s(EncodeFontRecord('A', 1, {5, 6, 7}, Blank(Head(8, 10, 8, 10, 0, 24, 10, 1))));
     EXPECT_TRUE(f.LoadFromStream(s, aqHigh, alFull, &R()));
     return f;
   }
@@ -90,7 +78,7 @@ TEST_F(CanvasTest, FillRectColorCoversItsPixelEdges) {
 
 TEST_F(CanvasTest, PatternsUseTheirRegionAndScaledSizesRoundHalfToEven) {
   GfxImage image;
-  LoadImage(image, Head(41, 41, 41, 41, 82, 41, 1));
+  LoadImage(image, Head(41, 41, 41, 41, 0, 82, 41, 1));
   canvas_.DrawPattern(image, 1, 100, 50, 1);
   canvas_.DrawPatternScaled(image, 0, 10, 10, 0.5f, 1);  // 20.5 -> 20
   canvas_.DrawPatternScaled(image, 0, 10, 10, 1.5f, 1);  // 61.5 -> 62
@@ -114,7 +102,7 @@ TEST_F(CanvasTest, ImagesWithoutPatternsDrawNothing) {
   GfxImage none;
   canvas_.DrawPattern(none, 0, 0, 0, 1);
   GfxImage empty;
-  LoadImage(empty, Head(4, 4, 4, 4, 4, 4, 0));
+  LoadImage(empty, Head(4, 4, 4, 4, 0, 4, 4, 0));
   canvas_.DrawPattern(empty, 0, 0, 0, 1);
   EndFrame();
   EXPECT_TRUE(R().calls.empty());
@@ -122,8 +110,8 @@ TEST_F(CanvasTest, ImagesWithoutPatternsDrawNothing) {
 
 TEST_F(CanvasTest, BatchesSplitOnKindEffectTextureAndSizeKeepingOrder) {
   GfxImage a, b;
-  LoadImage(a, Head(4, 4, 4, 4, 8, 4, 1));
-  LoadImage(b, Head(4, 4, 4, 4, 8, 4, 1));
+  LoadImage(a, Head(4, 4, 4, 4, 0, 8, 4, 1));
+  LoadImage(b, Head(4, 4, 4, 4, 0, 8, 4, 1));
   canvas_.FillRectColor(0, 0, 1, 1, 0, 1284);
   canvas_.FillRectColor(1, 0, 1, 1, 0, 1284);
   canvas_.FillRectColor(2, 0, 1, 1, 0, 0x7F000000u | 1284);  // top byte ignored

@@ -1,4 +1,5 @@
 #include "gfx/gfx_loader.h"
+#include "image_head.h"
 
 #include <gtest/gtest.h>
 
@@ -12,20 +13,6 @@
 
 namespace vellara {
 namespace {
-
-ImageRecordHead Head(int pw, int ph, int vw, int vh, int count, int tw, int th, int tc) {
-  ImageRecordHead h;
-  h.PixelFormat = 5;
-  h.PatternWidth = pw;
-  h.PatternHeight = ph;
-  h.VisibleWidth = vw;
-  h.VisibleHeight = vh;
-  h.PatternCount = count;
-  h.TextureWidth = tw;
-  h.TextureHeight = th;
-  h.TextureCount = tc;
-  return h;
-}
 
 std::vector<std::uint8_t> ImageBytes(const ImageRecordHead& h, std::uint32_t colour) {
   return EncodeImageRecord(

@@ -1,4 +1,5 @@
 #include "gfx/image_record.h"
+#include "image_head.h"
 
 #include <gtest/gtest.h>
 
@@ -71,21 +72,6 @@ std::vector<std::uint8_t> Record(ImageRecordHead h, int pixelsPerTexture = -1) {
       static_cast<std::size_t>(std::clamp(h.TextureCount, 0, pixelsPerTexture >= 0 ? 1 : 1000)),
       std::vector<std::uint32_t>(static_cast<std::size_t>(std::max(n, 0)), 0x80402010u));
   return EncodeImageRecord(h, textures);
-}
-
-ImageRecordHead Head(int pw, int ph, int vw, int vh, int count, int tw, int th, int tc,
-                     std::uint8_t format = 5) {
-  ImageRecordHead h;
-  h.PixelFormat = format;
-  h.PatternWidth = pw;
-  h.PatternHeight = ph;
-  h.VisibleWidth = vw;
-  h.VisibleHeight = vh;
-  h.PatternCount = count;
-  h.TextureWidth = tw;
-  h.TextureHeight = th;
-  h.TextureCount = tc;
-  return h;
 }
 
 TEST(ImageRecord, SizesAreCompletedAndChecked) {
