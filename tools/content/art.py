@@ -59,17 +59,22 @@ def noise(width, height, seed, scale):
 
 
 def wood(width, height, seed, light, dark, grain=9.0):
-    """Painted wood: long wavy grain along x, knots of darker tone, fine fibres."""
-    rng = np.random.default_rng(seed)
+    """Painted wood: long grain along x whose lines drift, widen and narrow, a few darker
+    streaks, and fine fibres."""
     y = np.arange(height)[:, None].astype(np.float64)
-    x = np.arange(width)[None, :].astype(np.float64)
-    warp = noise(width, height, seed + 1, 40.0) * 6.0 + noise(width, height, seed + 2, 12.0) * 1.5
-    rings = np.sin((y + warp) / grain * 2.0 * np.pi + rng.uniform(0, 6.28))
-    rings = 0.5 + 0.5 * np.sign(rings) * np.abs(rings) ** 0.6
-    fibres = noise(width, height, seed + 3, 2.0) * 0.5 + 0.5
-    fibres = np.repeat(fibres.mean(axis=1, keepdims=True), width, axis=1) * 0.3 + fibres * 0.7
-    tone = 0.55 * rings + 0.25 * fibres + 0.2 * (noise(width, height, seed + 4, 60.0) * 0.5 + 0.5)
-    tone = np.clip(tone + 0 * x, 0.0, 1.0)[..., None]
+    warp = (noise(width, height, seed + 1, 90.0) * 9.0 + noise(width, height, seed + 2, 25.0)
+            * 2.5 + noise(width, height, seed + 5, 6.0) * 0.6)
+    phase = (y + warp) / grain
+    # Growth rings of uneven width: a soft band, sharper on its dark side.
+    ring = phase - np.floor(phase)
+    rings = np.clip(ring * 1.4, 0.0, 1.0) ** 0.8 * np.clip((1.0 - ring) * 6.0, 0.0, 1.0)
+    fibres = noise(width * 1, height, seed + 3, 1.5)
+    fibres = 0.5 + 0.5 * (0.6 * np.repeat(noise(4, height, seed + 6, 1.0).mean(axis=1,
+                                                                          keepdims=True),
+                                          width, axis=1) + 0.4 * fibres)
+    streaks = 0.5 + 0.5 * noise(width, height, seed + 4, 45.0)
+    tone = 0.45 * rings + 0.25 * fibres + 0.30 * streaks
+    tone = np.clip((tone - 0.2) / 0.7, 0.0, 1.0)[..., None]
     return np.array(dark) * (1 - tone) + np.array(light) * tone
 
 

@@ -265,12 +265,13 @@ def timer():
     return art.sheet(cells, 1), (170, 45), 2
 
 
-WINDOW_W, WINDOW_H, WINDOW_SHADOW = 500, 190, 6
+WINDOW_W, WINDOW_H, WINDOW_SHADOW = 452, 190, 6
 
 
 def window_1():
     """The dialog window drawn at (287, 277): title near y 71 of the window, buttons in
-    the band y 120..150, x 77..424 (the game fills the buttons themselves)."""
+    the band y 120..150, x 77..375 (the game fills the buttons themselves). Its middle
+    lies under the middle of the buttons of both dialogs."""
     w, h = WINDOW_W + WINDOW_SHADOW, WINDOW_H + WINDOW_SHADOW
     layer = art.Layer(w, h)
     body = art.rounded_rect(w, h, (0, 0, WINDOW_W, WINDOW_H), 12)
@@ -289,23 +290,23 @@ def window_1():
     layer.paint(BRONZE, line, 0.55)
     # Header ornament: a lozenge between two rules, above the title.
     cx, cy = WINDOW_W / 2, 38
-    rules = art.mask(w, h, lambda d, s: (d.rectangle(((cx - 150) * s, (cy - 0.6) * s,
+    rules = art.mask(w, h, lambda d, s: (d.rectangle(((cx - 130) * s, (cy - 0.6) * s,
                                                       (cx - 16) * s, (cy + 0.6) * s), fill=255),
                                          d.rectangle(((cx + 16) * s, (cy - 0.6) * s,
-                                                      (cx + 150) * s, (cy + 0.6) * s), fill=255)))
+                                                      (cx + 130) * s, (cy + 0.6) * s), fill=255)))
     lozenge = art.polygon(w, h, [(cx, cy - 9), (cx + 11, cy), (cx, cy + 9), (cx - 11, cy)])
     dots = art.mask(w, h, lambda d, s: [d.ellipse(((x - 2) * s, (cy - 2) * s, (x + 2) * s,
                                                    (cy + 2) * s), fill=255)
-                                        for x in (cx - 155, cx + 155)])
+                                        for x in (cx - 135, cx + 135)])
     ornament = np.clip(rules + lozenge + dots, 0, 1)
     layer.shadow(ornament, (1, 1), 0.8, 0.7)
     layer.paint(art.shade(art.metal(h, w, 302, BRONZE), art.relief(ornament, 1.0, 1.2)),
                 ornament)
     # The recessed band that holds the buttons.
-    band = art.rounded_rect(w, h, (70, 113, 431, 157), 5)
+    band = art.rounded_rect(w, h, (69, 113, 383, 157), 5)
     layer.paint((0.0, 0.0, 0.0), band, 0.28)
     inner_shadow(layer, band, 2.0, 0.55)
-    lip = np.clip(art.rounded_rect(w, h, (69, 112, 432, 158), 6) - band, 0, 1)
+    lip = np.clip(art.rounded_rect(w, h, (68, 112, 384, 158), 6) - band, 0, 1)
     layer.paint(BRONZE, lip, 0.45)
     return layer.image(), (w, h), 1
 
