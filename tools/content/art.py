@@ -68,7 +68,7 @@ def wood(width, height, seed, light, dark, grain=9.0):
     # Growth rings of uneven width: a soft band, sharper on its dark side.
     ring = phase - np.floor(phase)
     rings = np.clip(ring * 1.4, 0.0, 1.0) ** 0.8 * np.clip((1.0 - ring) * 6.0, 0.0, 1.0)
-    fibres = noise(width * 1, height, seed + 3, 1.5)
+    fibres = noise(width, height, seed + 3, 1.5)
     fibres = 0.5 + 0.5 * (0.6 * np.repeat(noise(4, height, seed + 6, 1.0).mean(axis=1,
                                                                           keepdims=True),
                                           width, axis=1) + 0.4 * fibres)

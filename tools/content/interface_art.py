@@ -237,7 +237,6 @@ def clock_panel(white, seed):
     clock's digits (which the game draws from x 56, y 13 of the panel)."""
     w, h = 170, 45
     layer = art.Layer(w, h)
-    body = art.rounded_rect(w, h, (0, 0, w, h), 7)
     plaque = art.rounded_rect(w, h, (3, 3, w - 3, h - 3), 5)
     layer.paint(art.shade(art.wood(w, h, seed, OAK_LIGHT, OAK_DARK, 7.0),
                           art.relief(plaque, 2.0, 0.5)), plaque)
@@ -256,7 +255,6 @@ def clock_panel(white, seed):
         layer.paint(art.shade(art.metal(h, w, seed + 3, BRONZE), art.relief(rivet, 1.0, 1.5)),
                     rivet)
     draw_piece(layer, pawn_shape(w, h, 26, 8, 30), white, seed + 4)
-    del body
     return layer.image()
 
 
