@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::uint32_t kBlack = 0xFF000000u;
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-constexpr std::uint32_t kAmber = 0xFFF3BF00u;
+constexpr std::uint32_t kSkyBlue = 0xFFF3BF00u;
 
 int RowY(int row) {
   return 70 + 40 * (row - 1);
@@ -41,7 +41,7 @@ void DrawDialog(const RenderContext& r, std::string_view title, int titleX,
     const bool hovered = i == hover;
     r.FillRect(x, 397, 98, 30, hovered ? kWhite : 0xFF151515u, kEffectSubtract);
     r.ShadowText(2, labels[static_cast<std::size_t>(i - 1)], x + 3, 400, kBlack,
-                 hovered ? kWhite : kAmber);
+                 hovered ? kWhite : kSkyBlue);
   }
 }
 
@@ -56,7 +56,7 @@ void DrawOptions(const RenderContext& r, int hover) {
       r.Text(2, label, 61, y + 1, kBlack);
       r.Text(2, label, 60, y, kWhite);
     } else {
-      r.Text(2, label, 60, y, back ? kAmber : 0xFF223322u);
+      r.Text(2, label, 60, y, back ? kSkyBlue : 0xFF223322u);
     }
     if (!back) r.ShadowText(2, OptionValueText(row), 230, y, 0xFF888888u, kWhite);
   }
@@ -79,7 +79,7 @@ void DrawOverlay(const RenderContext& r) {
     case OverlayKind::OptionsWindow:
       return DrawOptions(r, hover);
     case OverlayKind::BackToMenuButton:
-      return r.ShadowText(2, kBackToMenuText, 885, 726, kBlack, hover == 1 ? kWhite : kAmber);
+      return r.ShadowText(2, kBackToMenuText, 885, 726, kBlack, hover == 1 ? kWhite : kSkyBlue);
   }
 }
 
