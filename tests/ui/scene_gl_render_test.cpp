@@ -204,15 +204,6 @@ TEST_P(SceneGlRenderTest, TitleBeforeAndAfterTheFirstTick) {
   if (fonts_.FontAt(1) != nullptr) {
     EXPECT_GT(after.Near(0xFFFFFFFFu, {975, 750, 1023, 767}, 40), 5);
   }
-
-  Scene().overlayKind = OverlayKind::MainMenu;
-  Scene().OverlayHover = 1;
-  Frame("title_menu");
-  ShowOptions();
-  Frame("options");
-  AskQuit();
-  Scene().OverlayHover = 2;
-  Frame("quit_confirm");
 }
 
 TEST_P(SceneGlRenderTest, StatusLineTextByTurnState) {
@@ -322,10 +313,10 @@ TEST_P(SceneGlRenderTest, PromotionChooserOverTheContinueWindow) {
     GTEST_SKIP() << "no image " << missing;
   GameWith({{"e1", 6}, {"e8", -6}});
   Scene().overlayKind = OverlayKind::ContinueWindow;
-  const Pixels window = Frame("continue_window");
+  const Pixels window = Frame();
   Game().turnState = TurnState::ChoosePromotion;
   Game().PromotionChoice = 5;
-  const Pixels chooser = Frame("promotion_chooser");
+  const Pixels chooser = Frame();
   // The chosen queen's box is near white where its icon leaves it free; every box changed.
   for (int k = 0; k < 4; ++k) {
     SCOPED_TRACE(k);
@@ -348,11 +339,27 @@ TEST_P(SceneGlRenderTest, EveryScreenForTheEye) {
   Settings().Background = 2;
   NewGame();
   Frame("game_town");
+  Scene().overlayKind = OverlayKind::ContinueWindow;
+  Scene().OverlayHover = 2;
+  Frame("continue_window");
+  Game().turnState = TurnState::ChoosePromotion;
+  Game().PromotionChoice = 4;
+  Frame("promotion_chooser");
+  Game().turnState = TurnState::PlayerMove;
   ShowHelp();
   Frame("help");
   ShowCredits();
   Scene().CreditsScroll = {40, 0};
   Frame("credits");
+  BackToMenu();
+  Scene().OverlayHover = 1;
+  Frame("title_menu");
+  ShowOptions();
+  Scene().OverlayHover = 3;
+  Frame("options");
+  AskQuit();
+  Scene().OverlayHover = 2;
+  Frame("quit_confirm");
 }
 
 std::string ContentName(const ::testing::TestParamInfo<Content>& param) {
