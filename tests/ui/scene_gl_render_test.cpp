@@ -145,7 +145,7 @@ class SceneGlRenderTest : public testing::SceneTest, public ::testing::WithParam
   }
 
   bool Has(const char* image) const { return images_.ImageByName(image) != nullptr; }
-  // The first of `names` the archive lacks, or null.
+  // The first of `names` the archive lacks, or null; every archive here must have them all.
   const char* Missing(std::initializer_list<const char*> names) const {
     for (const char* name : names) {
       if (!Has(name)) return name;
@@ -187,7 +187,8 @@ class SceneGlRenderTest : public testing::SceneTest, public ::testing::WithParam
 };
 
 TEST_P(SceneGlRenderTest, TitleBeforeAndAfterTheFirstTick) {
-  if (const char* missing = Missing({"ground", "piece_1"})) GTEST_SKIP() << "no image " << missing;
+  if (const char* missing = Missing({"ground", "piece_1"}))
+    GTEST_FAIL() << "the archive has no image " << missing;
   Scene().overlayKind = OverlayKind::NoOverlay;
   const Pixels before = Frame("title_before_tick");
   AnimateScene();
@@ -207,8 +208,9 @@ TEST_P(SceneGlRenderTest, TitleBeforeAndAfterTheFirstTick) {
 }
 
 TEST_P(SceneGlRenderTest, StatusLineTextByTurnState) {
-  if (const char* missing = Missing({"ground"})) GTEST_SKIP() << "no image " << missing;
-  if (fonts_.FontAt(2) == nullptr) GTEST_SKIP() << "the archive has no font 2 yet";
+  if (const char* missing = Missing({"ground"}))
+    GTEST_FAIL() << "the archive has no image " << missing;
+  if (fonts_.FontAt(2) == nullptr) GTEST_FAIL() << "the archive has no font 2";
   GameWith({{"e1", 6}, {"e8", -6}});
   const Box line{17, 720, 400, 760};
   int previousWidth = -1;
@@ -233,7 +235,7 @@ TEST_P(SceneGlRenderTest, StatusLineTextByTurnState) {
 
 TEST_P(SceneGlRenderTest, FiguresStandOnTheirAnchorsOnH1AndA8) {
   if (const char* missing = Missing({"ground", "vellara_piece_2"}))
-    GTEST_SKIP() << "no image " << missing;
+    GTEST_FAIL() << "the archive has no image " << missing;
   GameWith({{"e1", 6}, {"e8", -6}});
   const Pixels kingsOnly = Frame();
   struct Case {
@@ -256,7 +258,8 @@ TEST_P(SceneGlRenderTest, FiguresStandOnTheirAnchorsOnH1AndA8) {
 }
 
 TEST_P(SceneGlRenderTest, SelectedSquarePillarsAndACrossOnANonTarget) {
-  if (const char* missing = Missing({"ground"})) GTEST_SKIP() << "no image " << missing;
+  if (const char* missing = Missing({"ground"}))
+    GTEST_FAIL() << "the archive has no image " << missing;
   // Kings far away, so that only the pawn's own figure stands near e2.
   GameWith({{"a1", 6}, {"h8", -6}, {"e2", 1}});
   ClickSquare(Sq("e2"));
@@ -283,7 +286,7 @@ TEST_P(SceneGlRenderTest, SelectedSquarePillarsAndACrossOnANonTarget) {
 
 TEST_P(SceneGlRenderTest, ClassicBoardInBothOrientations) {
   if (const char* missing = Missing({"ground", "classic", "piece_2"}))
-    GTEST_SKIP() << "no image " << missing;
+    GTEST_FAIL() << "the archive has no image " << missing;
   Settings().ClassicBoard = 2;
   Settings().Orientation = 2;
   GameWith({{"e1", 6}, {"e8", -6}});
@@ -310,7 +313,7 @@ TEST_P(SceneGlRenderTest, ClassicBoardInBothOrientations) {
 
 TEST_P(SceneGlRenderTest, PromotionChooserOverTheContinueWindow) {
   if (const char* missing = Missing({"ground", "piece_1", "window_1"}))
-    GTEST_SKIP() << "no image " << missing;
+    GTEST_FAIL() << "the archive has no image " << missing;
   GameWith({{"e1", 6}, {"e8", -6}});
   Scene().overlayKind = OverlayKind::ContinueWindow;
   const Pixels window = Frame();
