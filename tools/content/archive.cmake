@@ -8,8 +8,9 @@
 #                          [QUALITY high] [ALPHALEVEL none] [DEPENDS target-or-file...])
 # KIND is "image" (record type 1) or "font" (record type 3). FILE is a build output whose
 # custom command lives in this folder's scope (the content .cmake files are included here).
-# Once every content file is included, vellara_content_pack() adds the packing step and the
-# target "content" (ALL), which the game's build depends on.
+# Once every content file is included, vellara_content_pack() adds the packing step, the
+# review outputs (content/contact_sheet.png, content/manifest.txt with the audio manifest
+# appended) and the target "content" (ALL), which the game's build depends on.
 
 set(VELLARA_CONTENT_DIR ${CMAKE_BINARY_DIR}/bin CACHE INTERNAL
     "Folder of vellara.dat and vellara.def, beside the game's executable")
@@ -51,5 +52,16 @@ function(vellara_content_pack)
     DEPENDS ${list_file} ${depends} vellara-pack ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/pack_content.py
     COMMENT "Packing vellara.dat and vellara.def"
     VERBATIM)
-  add_custom_target(content ALL DEPENDS ${VELLARA_CONTENT_DIR}/vellara.dat)
+  # Review outputs, from the same records list, right after packing.
+  set(review ${CMAKE_BINARY_DIR}/content/contact_sheet.png ${CMAKE_BINARY_DIR}/content/manifest.txt)
+  set(audio_manifest ${CMAKE_BINARY_DIR}/content/audio_manifest.txt)
+  add_custom_command(
+    OUTPUT ${review}
+    COMMAND ${VELLARA_CONTENT_PYTHON} -B ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/review.py
+            ${list_file} ${review} ${audio_manifest}
+    DEPENDS ${VELLARA_CONTENT_DIR}/vellara.dat ${list_file} ${depends} ${audio_manifest}
+            ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/review.py
+    COMMENT "Writing the contact sheet and the manifest"
+    VERBATIM)
+  add_custom_target(content ALL DEPENDS ${VELLARA_CONTENT_DIR}/vellara.dat ${review})
 endfunction()
