@@ -14,7 +14,7 @@ sky_sphere {
 }
 light_source {
   KeyDirection * 1000 KeyColour * 1.1
-  area_light x * 30, z * 30, AreaSamples, AreaSamples adaptive 1 jitter circular orient
+  area_light x * 30, z * 30, AreaSamples, AreaSamples adaptive 1 circular orient
 }
 light_source { <0, 500, 0> rgb <0.25, 0.28, 0.38> shadowless }
 
