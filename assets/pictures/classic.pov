@@ -14,7 +14,7 @@ camera {
   up z * (8 + 8 / 9)
   right x * (8 + 8 / 9)
 }
-light_source { <-20, 40, 15> rgb 0.9 area_light x * 6, z * 6, 4, 4 adaptive 1 jitter orient circular }
+light_source { <-20, 40, 15> rgb 0.9 area_light x * 6, z * 6, 4, 4 adaptive 1 orient circular }
 light_source { <20, 40, -20> rgb 0.35 shadowless }
 
 #if (Style = 1)

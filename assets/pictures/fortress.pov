@@ -15,10 +15,10 @@ sky_sphere {
   }
 }
 light_source {
-  KeyDirection * 1000 KeyColour * 1.1
-  area_light x * 30, z * 30, AreaSamples, AreaSamples adaptive 1 jitter circular orient
+  KeyDirection * 1000 KeyColour * 0.85
+  area_light x * 30, z * 30, AreaSamples, AreaSamples adaptive 1 circular orient
 }
-light_source { <0, 500, 0> rgb <0.25, 0.30, 0.40> shadowless }
+light_source { <0, 500, 0> rgb <0.14, 0.17, 0.24> shadowless }
 
 #declare Stone = texture {
   pigment {

@@ -23,7 +23,7 @@ global_settings { assumed_gamma 1.0 max_trace_level 5 }
 background { rgb <0.015, 0.012, 0.010> }
 light_source {
   <-30, 28, -18> rgb <1.0, 0.86, 0.68> * 1.5
-  area_light x * 5, z * 5, AreaSamples, AreaSamples adaptive 1 jitter circular orient
+  area_light x * 5, z * 5, AreaSamples, AreaSamples adaptive 1 circular orient
   spotlight point_at <4, 0, -4> radius 18 falloff 40
 }
 light_source { <30, 12, 20> rgb <0.30, 0.36, 0.50> * 0.5 shadowless }

@@ -13,15 +13,15 @@ sky_sphere {
   }
 }
 light_source {
-  KeyDirection * 1000 KeyColour * 1.1
-  area_light x * 30, z * 30, AreaSamples, AreaSamples adaptive 1 jitter circular orient
+  KeyDirection * 1000 KeyColour * 0.85
+  area_light x * 30, z * 30, AreaSamples, AreaSamples adaptive 1 circular orient
 }
-light_source { <0, 500, 0> rgb <0.25, 0.28, 0.38> shadowless }
+light_source { <0, 500, 0> rgb <0.14, 0.16, 0.22> shadowless }
 
 #declare Cobbles = texture {
   pigment {
     crackle scale 0.45
-    color_map { [0.0 rgb <0.16, 0.14, 0.12>] [0.06 rgb <0.40, 0.36, 0.31>] [1.0 rgb <0.52, 0.47, 0.41>] }
+    color_map { [0.0 rgb <0.16, 0.14, 0.12>] [0.06 rgb <0.28, 0.25, 0.21>] [1.0 rgb <0.36, 0.32, 0.27>] }
   }
   normal { crackle 0.6 scale 0.45 }
   finish { ambient 0.05 diffuse 0.8 specular 0.1 }

@@ -127,6 +127,7 @@ def main():
     width = 1600
     placed, y = [], 0
     for key, tiles in rows:
+        placed.append((key, margin, y + 2))
         y += label
         x, row_h = margin, 0
         for t in tiles:
@@ -137,7 +138,6 @@ def main():
             placed.append((t, x, y))
             x += 2 * w + 2 * margin
             row_h = max(row_h, h)
-        placed.append((key, margin, y - label + 2))
         y += row_h + 2 * margin
     sheet = Image.new("RGBA", (width, y + margin), (40, 40, 44, 255))
     draw = ImageDraw.Draw(sheet)

@@ -25,7 +25,7 @@ def render(scene, output, width, height, includes=None, declares=None, alpha=Fal
                 "+L" + scratch, "+L" + os.path.dirname(os.path.abspath(scene)),
                 "+WT%d" % threads, "File_Gamma=sRGB"]
         if antialias:
-            args += ["+A%g" % antialias, "+AM2", "+R%d" % depth]
+            args += ["+A%g" % antialias, "+AM2", "+R%d" % depth, "-J"]
         else:
             args += ["-A"]
         args += ["+UA" if alpha else "-UA"]
