@@ -18,6 +18,10 @@
 #include "ui/scene.h"
 #include "ui/scene_render.h"
 
+#ifdef VELLARA_E2E_HOOKS
+#include "app/e2e_hooks.h"
+#endif
+
 namespace vellara {
 
 namespace {
@@ -122,7 +126,7 @@ void SceneForm::FormCreate() {
   SceneCreate();
   const bool fullScreen = ShowLauncher();
   if (!Device.Initialize()) {
-    ShowErrorMessage(kApplicationTitle, kVideoFailure);
+    ReportVideoFailure();
     exitStatus_ = 1;
     running_ = false;
   } else {
@@ -168,6 +172,13 @@ bool SceneForm::ShowLauncher() {
   return launcher.Checked();
 }
 
+void SceneForm::ReportVideoFailure() {
+#ifdef VELLARA_E2E_HOOKS
+  if (RecordMessage(kVideoFailure)) return;
+#endif
+  ShowErrorMessage(kApplicationTitle, kVideoFailure);
+}
+
 void SceneForm::DeviceInitialize(GfxDevice&, bool& success) {
   Archive.SetPassword(kArchivePassword, 4);
   success = Loader.LoadGroup("Content");
@@ -211,6 +222,9 @@ void SceneForm::MouseDown(int x, int y) {
   FormMouseDown(x, y);
 }
 void SceneForm::KeyPress(char key) {
+#ifdef VELLARA_E2E_HOOKS
+  if (HookKey(key)) return;
+#endif
   FormKeyPress(key);
 }
 void SceneForm::CloseBox() {

@@ -49,6 +49,7 @@ class SceneForm final : public ApplicationControl, private WindowEvents {
  private:
   void FormCreate();
   bool ShowLauncher();  // modal; the state of its check box
+  void ReportVideoFailure();
   void FormShow();
   void FormClose();
   void DeviceInitialize(GfxDevice& sender, bool& success);

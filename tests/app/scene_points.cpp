@@ -2,6 +2,7 @@
 // end-to-end test clicks, found with the game's own hit tests and geometry:
 //   menu N | quit N | options N | continue N | back   the middle of an overlay row or button
 //   toolbar N                                        the middle of toolbar slot N
+//   promotion KIND                                   the chooser's piece of kind 2..5
 //   square NAME                                      SquareCentre of a square such as e2
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 
 #include "game/board.h"
 #include "game/game_analysis.h"
+#include "game/turn.h"
 #include "ui/presentation.h"
 #include "ui/scene.h"
 
@@ -72,6 +74,14 @@ int main(int argc, char** argv) {
       found = Overlay(OverlayKind::BackToMenuButton, 1, x, y);
     else if (what == "toolbar") {
       found = Middle([](int px, int py) { return ToolbarSlotAt(px, py); }, n, x, y);
+      ++i;
+    } else if (what == "promotion") {
+      found = Middle(
+          [](int px, int py) {
+            PromotionHover(px, py);
+            return Game().PromotionChoice;
+          },
+          n, x, y);
       ++i;
     } else if (what == "square" && i + 1 < argc && std::strlen(argv[i + 1]) == 2) {
       const char* name = argv[++i];
