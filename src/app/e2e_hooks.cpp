@@ -1,5 +1,6 @@
 #include "app/e2e_hooks.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -13,6 +14,25 @@
 namespace vellara {
 
 namespace {
+
+using TraceClock = std::chrono::steady_clock;
+// Taken while the program's statics are made, just after it was loaded.
+const TraceClock::time_point kProgramStart = TraceClock::now();
+
+long long MillisecondsSinceStart() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(TraceClock::now() - kProgramStart)
+      .count();
+}
+
+void AppendTrace(const std::string& line) {
+  const char* path = std::getenv("VELLARA_TRACE_LOG");
+  if (path == nullptr || *path == 0) return;
+  if (std::FILE* f = std::fopen(path, "a")) {
+    std::fputs(line.c_str(), f);
+    std::fputc('\n', f);
+    std::fclose(f);
+  }
+}
 
 struct Placed {
   const char* square;
@@ -69,6 +89,19 @@ bool HookKey(char key) {
     return true;
   }
   return false;
+}
+
+void TraceStage(const char* name) {
+  AppendTrace("stage " + std::string(name) + " " + std::to_string(MillisecondsSinceStart()));
+}
+
+void TraceFrames(std::uint64_t drawn, std::uint64_t repeated, std::size_t drawCalls) {
+  static long long lastSecond = -1;
+  const long long second = MillisecondsSinceStart() / 1000;
+  if (second == lastSecond) return;
+  lastSecond = second;
+  AppendTrace("frames " + std::to_string(MillisecondsSinceStart()) + " " + std::to_string(drawn) +
+              " " + std::to_string(repeated) + " " + std::to_string(drawCalls));
 }
 
 }  // namespace vellara

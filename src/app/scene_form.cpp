@@ -8,6 +8,7 @@
 #include "app/launcher_view.h"
 #include "game/clock.h"
 #include "game/timer1.h"
+#include "gfx/frame_recorder.h"
 #include "platform/audio/sdl_game_audio.h"
 #include "platform/codec/picture.h"
 #include "platform/window/sdl_launcher_window.h"
@@ -25,6 +26,15 @@
 namespace vellara {
 
 namespace {
+
+// The start-up's stages, for the benchmarks of the test build; nothing in the game.
+void Trace(const char* stage) {
+#ifdef VELLARA_E2E_HOOKS
+  TraceStage(stage);
+#else
+  (void)stage;
+#endif
+}
 
 PixelFrame FrameOf(RgbaPicture picture) {
   PixelFrame frame;
@@ -59,6 +69,7 @@ SceneForm::SceneForm()
       Device(display_),
       Timer(clock_),
       pump_(Timer1) {
+  Trace("video session");
   Device.SetWidth(1024);
   Device.SetHeight(768);
   Device.SetBitDepth(bdHigh);
@@ -102,6 +113,7 @@ SceneForm::SceneForm()
   // Timer1 is enabled from its creation.
   SetTimer1(&Timer1);
 
+  Trace("components");
   try {
     audio_ = std::make_unique<SdlGameAudio>();
   } catch (const std::exception&) {
@@ -109,6 +121,7 @@ SceneForm::SceneForm()
   }
   SetGameAudio(audio_.get());
   SetApplicationControl(this);
+  Trace("sound");
 
   FormCreate();
 }
@@ -125,6 +138,7 @@ SceneForm::~SceneForm() {
 void SceneForm::FormCreate() {
   SceneCreate();
   const bool fullScreen = ShowLauncher();
+  Trace("launcher closed");
   if (!Device.Initialize()) {
     ReportVideoFailure();
     exitStatus_ = 1;
@@ -137,6 +151,7 @@ void SceneForm::FormCreate() {
     }();
     SetSceneIcon(display_, icon.width, icon.height, icon.pixels);
     pacer_ = std::make_unique<FramePacer>(clock_, SceneRefreshRate(display_));
+    Trace("display and content");
   }
   pump_.SetCoordinateMap(
       [this](int wx, int wy, int& x, int& y) { display_.WindowToScene(wx, wy, x, y); });
@@ -163,6 +178,7 @@ bool SceneForm::ShowLauncher() {
       ComposeLauncher(launcher, background, font, frame);
       window.Show(frame.pixels);
       window.SetHandPointer(launcher.HandPointer());
+      if (shown < 0) Trace("launcher drawn");
       shown = launcher.Revision();
       events.exposed = false;
     }
@@ -201,6 +217,12 @@ void SceneForm::TimerTimer(GfxTimer& sender) {
   sender.Process();
   Device.Flip();
   if (pacer_ && Device.VSync()) pacer_->AfterPresent();
+#ifdef VELLARA_E2E_HOOKS
+  if (const FrameRecorder* frames = display_.Recorder()) {
+    if (frames->FramesDrawn() == 1 && frames->FramesRepeated() == 0) Trace("first frame");
+    TraceFrames(frames->FramesDrawn(), frames->FramesRepeated(), frames->LastDrawCalls());
+  }
+#endif
 }
 
 int SceneForm::Run() {
@@ -233,6 +255,10 @@ void SceneForm::CloseBox() {
 }
 void SceneForm::Timer1Tick() {
   ClockTick();
+}
+void SceneForm::Exposed() {
+  // Unchanged frames are not presented again, so an uncovered window asks for one.
+  display_.Repaint();
 }
 
 }  // namespace vellara

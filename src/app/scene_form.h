@@ -61,6 +61,7 @@ class SceneForm final : public ApplicationControl, private WindowEvents {
   void KeyPress(char key) override;
   void CloseBox() override;
   void Timer1Tick() override;
+  void Exposed() override;
 
   SdlSession session_;
   SdlDisplay display_;  // the platform display behind Device

@@ -23,7 +23,7 @@ bool RecordingRenderer::Draw(PrimitiveKind kind, std::span<const Vertex> vertice
     calls.push_back({kind, std::vector<Vertex>(vertices.begin(), vertices.end()),
                      std::vector<std::uint32_t>(indices.begin(), indices.end()), effect, texture});
   }
-  return true;
+  return !failDraws;
 }
 
 }  // namespace vellara

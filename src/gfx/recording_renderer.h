@@ -40,6 +40,7 @@ class RecordingRenderer final : public RenderBackend {
   CanvasState state;
   int stateSets = 0;
   bool failTextures = false;  // CreateTexture fails while set
+  bool failDraws = false;     // Draw records the call and reports it dropped while set
   bool keepCalls = true;      // false: count calls without keeping their vertices
   std::size_t callCount = 0;
 

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "gfx/frame_recorder.h"
 #include "gfx/scene_viewport.h"
 #include "platform/video/gl_renderer.h"
 
@@ -22,7 +23,30 @@ struct SdlDisplay::State {
   bool windowed = true;
   bool manualFullScreen = false;
   std::unique_ptr<GlRenderer> renderer;
+  // What the canvas draws into: frames that repeat the last one are not drawn again.
+  std::unique_ptr<FrameRecorder> recorder;
+  bool unpresented = false;  // the back buffer holds a frame the window has not shown
+  bool repaint = false;      // the window needs the back buffer shown again
   std::string error;
+
+  bool ClearBackBuffer(std::uint32_t argb);
+  // Draws what the canvas recorded, unless it repeats what the back buffer holds.
+  void CommitFrame() {
+    if (!recorder || !recorder->Pending()) return;
+    SDL_GL_MakeCurrent(window, context);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    renderer->Invalidate();
+    if (recorder->Commit()) unpresented = true;
+  }
+  void MakeRenderer(int sceneWidth, int sceneHeight) {
+    renderer = std::make_unique<GlRenderer>(sceneWidth, sceneHeight);
+    recorder = std::make_unique<FrameRecorder>(
+        *renderer, [this](std::uint32_t argb) { return ClearBackBuffer(argb); });
+  }
+  void DropRenderer() {
+    recorder.reset();
+    renderer.reset();
+  }
 };
 
 namespace {
@@ -75,7 +99,13 @@ const std::string& SdlDisplay::LastError() const {
   return s_->error;
 }
 RenderBackend* SdlDisplay::Renderer() {
-  return s_->renderer.get();
+  return s_->recorder.get();
+}
+const FrameRecorder* SdlDisplay::Recorder() const {
+  return s_->recorder.get();
+}
+void SdlDisplay::Repaint() {
+  s_->repaint = true;
 }
 
 bool SdlDisplay::Create(const DisplayParams& params) {
@@ -101,7 +131,7 @@ bool SdlDisplay::Create(const DisplayParams& params) {
     return false;
   }
   SDL_GL_MakeCurrent(s_->window, s_->context);
-  s_->renderer = std::make_unique<GlRenderer>(params.width, params.height);
+  s_->MakeRenderer(params.width, params.height);
   if (!s_->renderer->Valid()) {
     s_->error = "the GL renderer could not be built";
     Destroy();
@@ -118,14 +148,14 @@ bool SdlDisplay::Create(const DisplayParams& params) {
 void SdlDisplay::Destroy() {
   if (s_->context) {
     SDL_GL_MakeCurrent(s_->window, s_->context);
-    s_->renderer.reset();
+    s_->DropRenderer();
     if (s_->colour) glDeleteTextures(1, &s_->colour);
     if (s_->fbo) glDeleteFramebuffers(1, &s_->fbo);
     s_->colour = s_->fbo = 0;
     SDL_GL_DeleteContext(s_->context);
     s_->context = nullptr;
   }
-  s_->renderer.reset();
+  s_->DropRenderer();
   if (s_->window) {
     SDL_DestroyWindow(s_->window);
     s_->window = nullptr;
@@ -158,7 +188,7 @@ bool SdlDisplay::Reset(const DisplayParams& params) {
     }
     s_->width = params.width;
     s_->height = params.height;
-    s_->renderer = std::make_unique<GlRenderer>(params.width, params.height);
+    s_->MakeRenderer(params.width, params.height);
     // Textures live in the context, not the renderer, so images survive this.
   }
   if (params.windowed) {
@@ -204,6 +234,8 @@ bool SdlDisplay::Reset(const DisplayParams& params) {
     }
   }
   s_->windowed = params.windowed;
+  s_->recorder->Invalidate();
+  s_->repaint = true;
   // Late swap tearing first, then plain vertical-retrace waiting.
   if (params.vsync) {
     if (SDL_GL_SetSwapInterval(-1) != 0) SDL_GL_SetSwapInterval(1);
@@ -215,10 +247,15 @@ bool SdlDisplay::Reset(const DisplayParams& params) {
 }
 
 bool SdlDisplay::Clear(std::uint32_t argb) {
-  if (!s_->fbo) return false;
-  SDL_GL_MakeCurrent(s_->window, s_->context);
-  glBindFramebuffer(GL_FRAMEBUFFER, s_->fbo);
-  glViewport(0, 0, s_->width, s_->height);
+  if (!s_->fbo || !s_->recorder) return false;
+  return s_->recorder->Clear(argb);
+}
+
+bool SdlDisplay::State::ClearBackBuffer(std::uint32_t argb) {
+  if (!fbo) return false;
+  SDL_GL_MakeCurrent(window, context);
+  glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+  glViewport(0, 0, width, height);
   glDisable(GL_SCISSOR_TEST);
   glClearColor(static_cast<float>((argb >> 16) & 0xFF) / 255.0f,
                static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
@@ -236,11 +273,17 @@ bool SdlDisplay::BeginScene() {
   return true;
 }
 
-void SdlDisplay::EndScene() {}
+void SdlDisplay::EndScene() {
+  s_->CommitFrame();
+}
 
 PresentResult SdlDisplay::Present() {
   if (!s_->window || !s_->fbo) return PresentResult::kLost;
   SDL_GL_MakeCurrent(s_->window, s_->context);
+  s_->CommitFrame();
+  // The window already shows this picture.
+  if (!s_->unpresented && !s_->repaint) return PresentResult::kOk;
+  s_->unpresented = s_->repaint = false;
   int dw = 0, dh = 0;
   SDL_GL_GetDrawableSize(s_->window, &dw, &dh);
   const SceneViewport v = FitScene(dw, dh, s_->width, s_->height);
@@ -274,6 +317,7 @@ void SdlDisplay::WindowToScene(int wx, int wy, int& sx, int& sy) const {
 std::vector<std::uint32_t> SdlDisplay::ReadBackBuffer() const {
   if (!s_->fbo) return {};
   SDL_GL_MakeCurrent(s_->window, s_->context);
+  s_->CommitFrame();
   glBindFramebuffer(GL_FRAMEBUFFER, s_->fbo);
   return ReadFramebuffer(s_->width, s_->height);
 }

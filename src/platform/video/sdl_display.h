@@ -21,6 +21,8 @@ struct SDL_Window;
 
 namespace vellara {
 
+class FrameRecorder;
+
 struct SdlDisplayOptions {
   std::string title = "Vellara Chess";
   bool hidden = false;  // no visible window (tests); drawing and read-back still work
@@ -41,6 +43,10 @@ class SdlDisplay final : public Display {
   void EndScene() override;
   PresentResult Present() override;
   RenderBackend* Renderer() override;
+  // Counts of drawn and repeated frames; null without a display.
+  const FrameRecorder* Recorder() const;
+  // The window needs the last frame shown again (it was uncovered), changed or not.
+  void Repaint();
 
   SDL_Window* Window() const;
   // Window coordinates (as SDL mouse events give them) to scene pixels.
