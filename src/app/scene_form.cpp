@@ -9,6 +9,7 @@
 #include "game/clock.h"
 #include "game/timer1.h"
 #include "gfx/frame_recorder.h"
+#include "gfx/gfx_wiring.h"
 #include "platform/audio/sdl_game_audio.h"
 #include "platform/codec/picture.h"
 #include "platform/window/sdl_launcher_window.h"
@@ -89,26 +90,18 @@ SceneForm::SceneForm()
   Timer.OnTimer = [this](GfxTimer& sender) { TimerTimer(sender); };
   Timer.OnProcess = [](GfxTimer&) { TimerProcess(); };
 
-  SceneCanvas.SetPublisher(&Device);
+  ConnectToDevice(Device, SceneCanvas, Images, Fonts, Loader, Archive);
   SceneCanvas.AlphaTesting = false;
   SceneCanvas.SetVertexCache(4096);
   SceneCanvas.Antialias = true;
   SceneCanvas.Dithering = false;
 
-  Images.SetPublisher(&Device);
   Images.MipMapping = false;
 
   Archive.SetFileName("vellara.dat");
   Archive.SetOpenMode(opReadOnly);
 
-  Loader.SetPublisher(&Device);
-  Loader.Images = &Images;
-  Loader.Fonts = &Fonts;
-  Loader.Archive = &Archive;
   Loader.XMLDescFile = "vellara.def";
-
-  Fonts.SetPublisher(&Device);
-  Fonts.Canvas = &SceneCanvas;
 
   // Timer1 is enabled from its creation.
   SetTimer1(&Timer1);

@@ -17,6 +17,7 @@
 #include "gfx/gfx_font.h"
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_loader.h"
+#include "gfx/gfx_wiring.h"
 #include "ui/texts.h"
 
 namespace vellara {
@@ -64,14 +65,7 @@ class InterfaceContent : public ::testing::Test {
   // loading the group "Content" of the built description.
   struct Loaded {
     Loaded() {
-      canvas.SetPublisher(&device);
-      images.SetPublisher(&device);
-      loader.SetPublisher(&device);
-      fonts.SetPublisher(&device);
-      fonts.Canvas = &canvas;
-      loader.Images = &images;
-      loader.Fonts = &fonts;
-      loader.Archive = &archive;
+      ConnectToDevice(device, canvas, images, fonts, loader, archive);
       loader.XMLDescFile = std::string(VELLARA_CONTENT_DIR) + "/vellara.def";
       archive.SetPassword("qzvk", 4);
       archive.SetOpenMode(opReadOnly);

@@ -9,6 +9,7 @@
 #include "gfx/gfx_canvas.h"
 #include "gfx/gfx_font.h"
 #include "gfx/gfx_image.h"
+#include "gfx/gfx_wiring.h"
 #include "test_files.h"
 
 namespace vellara {
@@ -44,14 +45,7 @@ class LoaderTest : public ::testing::Test {
     archive_.SetOpenMode(opReadOnly);
     archive_.SetFileName(dir_.File("vellara.dat"));
 
-    canvas_.SetPublisher(&device_);
-    images_.SetPublisher(&device_);
-    loader_.SetPublisher(&device_);
-    fonts_.SetPublisher(&device_);
-    fonts_.Canvas = &canvas_;
-    loader_.Images = &images_;
-    loader_.Fonts = &fonts_;
-    loader_.Archive = &archive_;
+    ConnectToDevice(device_, canvas_, images_, fonts_, loader_, archive_);
     loader_.XMLDescFile = dir_.File("vellara.def");
     device_.OnRender = [](GfxDevice&) {};
     ASSERT_TRUE(device_.Initialize());

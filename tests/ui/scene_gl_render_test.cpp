@@ -24,6 +24,7 @@
 #include "gfx/gfx_font.h"
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_loader.h"
+#include "gfx/gfx_wiring.h"
 #include "platform/video/sdl_display.h"
 #include "scene_doubles.h"
 #include "synthetic_content.h"
@@ -111,14 +112,7 @@ class SceneGlRenderTest : public testing::SceneTest, public ::testing::WithParam
     device_.SetWidth(kW);
     device_.SetHeight(kH);
     device_.SetVSync(false);
-    canvas_.SetPublisher(&device_);
-    images_.SetPublisher(&device_);
-    loader_.SetPublisher(&device_);
-    fonts_.SetPublisher(&device_);
-    fonts_.Canvas = &canvas_;
-    loader_.Images = &images_;
-    loader_.Fonts = &fonts_;
-    loader_.Archive = &archive_;
+    ConnectToDevice(device_, canvas_, images_, fonts_, loader_, archive_);
     archive_.SetPassword("qzvk", 4);
     ASSERT_TRUE(device_.Initialize()) << display_.LastError();
     synthetic_ = GetParam() == Content::kSynthetic;

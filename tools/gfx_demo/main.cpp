@@ -26,6 +26,7 @@
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_loader.h"
 #include "gfx/gfx_timer.h"
+#include "gfx/gfx_wiring.h"
 #include "platform/video/sdl_clock.h"
 #include "platform/video/sdl_display.h"
 
@@ -168,14 +169,7 @@ int Show(const std::string& description, int frames, const std::string& screensh
   device.SetWidth(1024);
   device.SetHeight(768);
   device.SetVSync(true);
-  canvas.SetPublisher(&device);
-  images.SetPublisher(&device);
-  loader.SetPublisher(&device);
-  fonts.SetPublisher(&device);
-  fonts.Canvas = &canvas;
-  loader.Images = &images;
-  loader.Fonts = &fonts;
-  loader.Archive = &archive;
+  ConnectToDevice(device, canvas, images, fonts, loader, archive);
   loader.XMLDescFile = description;
   archive.SetOpenMode(opReadOnly);
   device.OnInitialize = [&](GfxDevice&, bool& success) {
