@@ -11,10 +11,27 @@ WIN= WX=0 WY=0 WW=0 WH=0
 log() { echo "e2e: $*"; }
 fail() {
   echo "e2e: FAIL: $*" >&2
-  [[ -n $PID ]] && kill "$PID" 2>/dev/null
+  stop_program
   exit 1
 }
 now_ms() { date +%s%3N; }
+
+# Ends the started program, if it still runs: asked first, then killed. A terminate request
+# reaches SDL as a quit event, which the launcher takes like its close box, so asking alone
+# may start the game instead of ending it.
+stop_program() {
+  [[ -n $PID ]] || return 0
+  kill "$PID" 2>/dev/null
+  local i
+  for ((i = 0; i < 40; i++)); do
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -KILL "$PID" 2>/dev/null
+  wait "$PID" 2>/dev/null
+  PID=
+}
+trap stop_program EXIT
 
 # Starts EXE with DIR as its working folder; the program's pid goes into PID.
 start_program() {
