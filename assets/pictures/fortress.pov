@@ -1,8 +1,10 @@
-// "Fortress": the board on the flagstones of a castle court in late afternoon sun,
-// curtain walls and towers around, a clear sky above. The camera comes from the build
+// "Fortress": the board on an oak table on top of the keep in late afternoon sun. Beyond
+// the keep's parapet lie the curtain walls with their towers and gatehouse, banners on
+// the walls, and the hills of the country in the haze. The camera comes from the build
 // (ground_camera.inc), fitted to the game's square table.
 #version 3.7;
-global_settings { assumed_gamma 1.0 max_trace_level 5 }
+#include "scenery.inc"
+SceneSettings(rgb <0.9, 0.85, 0.8>)
 #include "ground_camera.inc"
 #include "materials.inc"
 #include "lights.inc"
@@ -11,70 +13,189 @@ global_settings { assumed_gamma 1.0 max_trace_level 5 }
 sky_sphere {
   pigment {
     gradient y
-    color_map { [0.0 rgb <0.85, 0.80, 0.72>] [0.12 rgb <0.55, 0.65, 0.85>] [0.5 rgb <0.22, 0.35, 0.65>] }
+    color_map { [0.0 rgb <0.85, 0.68, 0.50>] [0.10 rgb <0.55, 0.56, 0.64>] [0.5 rgb <0.24, 0.33, 0.56>] }
   }
 }
 light_source {
-  KeyDirection * 1000 KeyColour * 0.85
-  area_light x * 30, z * 30, AreaSamples, AreaSamples adaptive 1 circular orient
+  KeyDirection * 10000 rgb <1.25, 0.90, 0.55>
+  area_light x * 260, z * 260, AreaSamples, AreaSamples adaptive 1 circular orient jitter
 }
-light_source { <0, 500, 0> rgb <0.14, 0.17, 0.24> shadowless }
-
-#declare Stone = texture {
-  pigment {
-    granite scale 2
-    color_map { [0.0 rgb <0.30, 0.27, 0.23>] [0.6 rgb <0.38, 0.34, 0.29>] [1.0 rgb <0.35, 0.31, 0.27>] }
-  }
-  normal { granite 0.3 scale 0.5 }
-  finish { ambient 0.06 diffuse 0.8 }
-}
-#declare Flags = texture {
-  pigment {
-    brick rgb <0.08, 0.07, 0.06>, rgb <0.26, 0.23, 0.19> brick_size <2.4, 1, 1.6> mortar 0.06
-    rotate x * 90
-  }
-  normal { granite 0.2 scale 0.7 }
-  finish { ambient 0.06 diffuse 0.8 specular 0.05 }
-}
+fog { fog_type 1 distance 1400 rgb <0.74, 0.64, 0.52> }
 
 ChessBoard(MapleBoard, WalnutBoard, MahoganyFrame)
-plane { y, -0.45 texture { Flags } }
+OakTable(-6, -15, 15, 6)
+Candlestick(-3.4, 4.2)
+Goblet(12.8, 0.6)
+Book(-3.6, -3.8, 18)
+Scroll(3.0, 3.9, -8)
+PieceBox(11.2, 3.4, -20)
 
-// Curtain walls with a walk and merlons, and round towers.
-#macro Wall(A, B)
+#declare Wall = Ashlar(5.5, 3.2, <0.52, 0.46, 0.38>, <0.33, 0.29, 0.25>, <0.24, 0.22, 0.20>)
+#declare FarWall = Ashlar(9, 5, <0.66, 0.58, 0.48>, <0.44, 0.39, 0.33>, <0.33, 0.30, 0.27>)
+
+// The keep's roof: irregular flagstones, each its own tint, moss in the joints.
+#declare FlagCells = pigment {
+  crackle solid scale 7
+  color_map { [0 rgb <0.30, 0.27, 0.23>] [0.5 rgb <0.44, 0.40, 0.34>] [1 rgb <0.38, 0.33, 0.27>] }
+}
+box { <-20, FloorY - 30, -60>, <60, FloorY, 14>
+  texture {
+    pigment {
+      crackle scale 7
+      pigment_map { [0.0 rgb <0.12, 0.16, 0.06>] [0.05 rgb <0.20, 0.24, 0.10>] [0.09 FlagCells] [1 FlagCells] }
+    }
+    normal { crackle 0.6 scale 7 }
+    finish { diffuse 0.8 }
+  }
+}
+// The parapet around the roof: a thick wall reaching to the table's height, with merlons
+// at the far corner.
+#macro Parapet(A, B)
   #local D = vlength(B - A);
   union {
-    box { <0, 0, -1>, <D, 9, 1> }
-    #local M = 0;
-    #while (M * 2.2 < D)
-      box { <M * 2.2, 9, -1>, <M * 2.2 + 1.3, 10.6, 1> }
-      #local M = M + 1;
-    #end
-    texture { Stone }
+    box { <0, FloorY, -1.8>, <D, -1.6, 1.8> }
+    box { <-0.3, -1.6, -2.1>, <D + 0.3, -0.6, 2.1> }
     rotate y * degrees(atan2(-(B.z - A.z), B.x - A.x))
     translate A
   }
 #end
-#macro Tower(P, Rad, H)
+union {
+  Parapet(<-20, 0, 14>, <60, 0, 14>)
+  Parapet(<-20, 0, -60>, <-20, 0, 14>)
+  texture { Wall }
+}
+
+// Far below, the bailey's ground, and across it the curtain walls: a wall walk with
+// merlons, round towers with conical slate roofs and a gatehouse.
+#declare Bailey = -190;
+plane { y, Bailey texture { pigment { bozo turbulence 0.5 scale 50 color_map { [0 rgb <0.08, 0.12, 0.05>] [0.5 rgb <0.20, 0.22, 0.09>] [1 rgb <0.34, 0.30, 0.16>] } } normal { bumps 0.6 scale 5 } finish { diffuse 0.8 } } }
+#declare WallTop = -48;
+#macro Curtain(A, B)
+  #local D = vlength(B - A);
   union {
-    cylinder { 0, y * H, Rad }
-    difference {
-      cylinder { y * H, y * (H + 2.2), Rad + 0.6 }
-      cylinder { y * (H + 0.5), y * (H + 3), Rad - 0.2 }
-      #local M = 0;
-      #while (M < 10)
-        box { <-0.5, H + 1.4, 0>, <0.5, H + 3, Rad + 2> rotate y * M * 36 }
-        #local M = M + 1;
-      #end
-    }
-    cone { y * (H + 2.2), Rad + 0.9, y * (H + 9), 0 texture { pigment { rgb <0.30, 0.14, 0.10> } finish { diffuse 0.8 } } }
-    texture { Stone }
-    translate P - y * 0.45
+    box { <0, Bailey, -7>, <D, WallTop, 7> }
+    #local M = 0;
+    #while (M * 11 < D)
+      difference {
+        box { <M * 11, WallTop, -7>, <M * 11 + 6.5, WallTop + 12, -4> }
+        box { <M * 11 + 2.9, WallTop + 3, -8>, <M * 11 + 3.6, WallTop + 10, -3> }
+      }
+      box { <M * 11, WallTop, 4>, <M * 11 + 6.5, WallTop + 12, 7> }
+      #local M = M + 1;
+    #end
+    rotate y * degrees(atan2(-(B.z - A.z), B.x - A.x))
+    translate A
   }
 #end
-Wall(<-30, -0.45, 13>, <40, -0.45, 13>)
-Wall(<-13, -0.45, -30>, <-13, -0.45, 13>)
-Tower(<-13, 0, 13>, 3.5, 16)
-Tower(<12, 0, 13>, 3, 14)
-Tower(<-13, 0, -6>, 3, 13)
+#macro Tower(P, Rad, Top)
+  union {
+    cylinder { <0, Bailey, 0>, <0, Top, 0>, Rad texture { FarWall } }
+    difference {
+      cylinder { <0, Top - 2, 0>, <0, Top + 10, 0>, Rad + 2 }
+      cylinder { <0, Top, 0>, <0, Top + 12, 0>, Rad }
+      #local M = 0;
+      #while (M < 12)
+        box { <-2, Top + 5, 0>, <2, Top + 12, Rad + 4> rotate y * M * 30 }
+        #local M = M + 1;
+      #end
+      texture { FarWall }
+    }
+    // Arrow slits down the tower's face.
+    #local M = 0;
+    #while (M < 3)
+      box { <-0.9, Top - 16 - M * 22, -Rad - 1>, <0.9, Top - 6 - M * 22, -Rad + 2>
+        pigment { rgb 0.03 } rotate y * (-30 + M * 25) }
+      #local M = M + 1;
+    #end
+    cone { <0, Top + 6, 0>, Rad + 3, <0, Top + 6 + Rad * 2.4, 0>, 0
+      texture {
+        pigment { gradient y scale 2.2 color_map { [0 rgb <0.16, 0.17, 0.20>] [0.85 rgb <0.26, 0.27, 0.30>] [1 rgb <0.12, 0.12, 0.14>] } }
+        normal { gradient y 0.6 scale 2.2 }
+        finish { diffuse 0.75 specular 0.15 }
+      }
+    }
+    // A pennant on the roof's tip.
+    cylinder { <0, Top + 6 + Rad * 2.4, 0>, <0, Top + 20 + Rad * 2.4, 0>, 0.35 pigment { rgb 0.1 } }
+    box { <0, Top + 14 + Rad * 2.4, -0.1>, <10, Top + 19 + Rad * 2.4, 0.1>
+      pigment { rgb <0.55, 0.05, 0.04> } rotate y * -40 translate <0, 0, 0> }
+    translate P
+  }
+#end
+// A hanging banner: red with a gold border and a gold cross.
+#macro Banner(P, W, H)
+  box { <-W / 2, -H, 0>, <W / 2, 0, 0.3>
+    texture {
+      pigment {
+        boxed scale <W / 2, H / 2, 1> translate <0, -H / 2, 0>
+        color_map { [0 rgb <0.75, 0.55, 0.15>] [0.08 rgb <0.75, 0.55, 0.15>] [0.08 rgb <0.50, 0.04, 0.04>] [1 rgb <0.50, 0.04, 0.04>] }
+      }
+      normal { gradient x 0.4 scale W / 3 }
+      finish { diffuse 0.8 }
+    }
+    translate P
+  }
+#end
+union {
+  Curtain(<-260, 0, 150>, <300, 0, 150>)
+  Curtain(<-170, 0, -300>, <-170, 0, 150>)
+  texture { FarWall }
+}
+Tower(<-170, 0, 150>, 18, WallTop + 22)
+Tower(<-60, 0, 150>, 13, WallTop + 14)
+Tower(<90, 0, 150>, 14, WallTop + 16)
+Tower(<-170, 0, 20>, 14, WallTop + 14)
+// The gatehouse: a square block on the wall, taller than it, with a portcullis slot
+// and the lord's banners.
+union {
+  difference {
+    box { <-20, Bailey, 136>, <20, WallTop + 26, 160> }
+    box { <-17, WallTop + 26 - 4, 133>, <17, WallTop + 40, 157> }
+    box { <-6, WallTop - 60, 130>, <6, WallTop - 20, 140> }
+    texture { FarWall }
+  }
+  #local M = 0;
+  #while (M < 5)
+    box { <-20 + M * 9, WallTop + 22, 136>, <-15 + M * 9, WallTop + 30, 160> texture { FarWall } }
+    #local M = M + 1;
+  #end
+  union {
+    #local M = 0;
+    #while (M < 7)
+      box { <-5.8 + M * 1.9, WallTop - 60, 137.5>, <-5.2 + M * 1.9, WallTop - 20, 138.2> }
+      box { <-6, WallTop - 60 + M * 6, 137.4>, <6, WallTop - 59.4 + M * 6, 138.3> }
+      #local M = M + 1;
+    #end
+    texture { pigment { rgb 0.12 } finish { specular 0.3 metallic } }
+  }
+  box { <-4, WallTop - 12, 135.8>, <-2, WallTop - 8, 136> pigment { rgb 0.03 } }
+  box { <2, WallTop - 12, 135.8>, <4, WallTop - 8, 136> pigment { rgb 0.03 } }
+}
+Banner(<-13, WallTop + 18, 135.6>, 7, 30)
+Banner(<13, WallTop + 18, 135.6>, 7, 30)
+Banner(<-115, WallTop - 1, 142.6>, 6, 26)
+Banner(<35, WallTop - 1, 142.6>, 6, 26)
+// A torch on its bracket at the parapet's corner, for the warmth of the late hour.
+union {
+  cylinder { <0, 0, 0>, <0, 3.5, 0>, 0.25 pigment { rgb <0.20, 0.12, 0.06> } }
+  cone { <0, 3.3, 0>, 0.35, <0, 4.2, 0>, 0.55 texture { pigment { rgb <0.08, 0.06, 0.05> } } }
+  sphere { 0, 1 scale <0.5, 1.3, 0.5> translate y * 5
+    pigment { rgbt <1, 0.6, 0.2, 0.1> } finish { emission 2 diffuse 0 } no_shadow no_radiosity }
+  translate <-19, -0.6, 12>
+}
+light_source { <-19, 5, 12> rgb <0.5, 0.3, 0.1> fade_distance 12 fade_power 2 }
 
+// The country beyond: rolling hills in the haze.
+union {
+  #local S = seed(61);
+  #local M = 0;
+  #while (M < 14)
+    sphere { 0, 1 scale <500 + 400 * rand(S), 120 + 120 * rand(S), 400 + 300 * rand(S)>
+      translate <-1800 + 300 * M + 100 * rand(S), Bailey - 40, 900 + 900 * rand(S)> }
+    #local M = M + 1;
+  #end
+  texture {
+    pigment { bozo turbulence 0.6 scale 40 color_map { [0 rgb <0.06, 0.10, 0.04>] [0.45 rgb <0.10, 0.15, 0.05>] [0.55 rgb <0.30, 0.30, 0.12>] [1 rgb <0.38, 0.32, 0.14>] } }
+    normal { bumps 0.8 scale 6 }
+    finish { diffuse 0.8 }
+  }
+}

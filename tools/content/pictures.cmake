@@ -60,7 +60,8 @@ function(vellara_picture_render name scene width height)
     COMMAND ${pic_python} ${pic_tools}/render_scene.py ${pic_scenes}/${scene}
             ${pic_cache}/scenes/${name}.png ${width} ${height} ${ARGN}
     DEPENDS ${pic_scenes}/${scene} ${pic_scenes}/pieces.inc ${pic_scenes}/materials.inc
-            ${pic_scenes}/lights.inc ${pic_scenes}/board.inc ${pic_tools}/render_scene.py
+            ${pic_scenes}/lights.inc ${pic_scenes}/board.inc ${pic_scenes}/scenery.inc
+            ${pic_tools}/render_scene.py
             ${pic_render_tools} ${geometry}
     COMMENT "Rendering ${name}"
     VERBATIM)
