@@ -13,7 +13,7 @@ content_has_images "$BIN" && pixels=true
 
 t0=$(now_ms)
 start_program "$BIN/vellara-chess" "$BIN"
-wait_window 630 360 20
+wait_launcher 20
 log "launcher after $(($(now_ms) - t0)) ms"
 shot 01_launcher
 hover 300 225

@@ -72,6 +72,14 @@ wait_window() {
   fail "no ${w}x$h window \"Vellara Chess\" within $seconds s"
 }
 
+# Waits up to SECONDS for the launcher window and its first picture: a click that comes
+# while the window is mapped but not yet taking events would be lost.
+wait_launcher() {
+  wait_window 630 360 "$1"
+  wait_until "$1" drawn .launcher_ready || fail "the launcher drew nothing within $1 s"
+  rm -f "$SCREENS/.launcher_ready.png"
+}
+
 # Waits up to SECONDS for the program to end; its exit status goes into STATUS.
 wait_exit() {
   local seconds=$1 deadline

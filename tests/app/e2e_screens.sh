@@ -10,7 +10,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 mkdir -p "$SCREENS"
 
 start_program "$BIN/vellara-chess-e2e" "$BIN"
-wait_window 630 360 20
+wait_launcher 20
 hover 10 10
 key Return
 wait_window 1024 768 20

@@ -23,7 +23,7 @@ mkdir "$WORK/no_def"
 cp "$BIN/vellara.dat" "$WORK/no_def/"
 export VELLARA_MESSAGE_LOG=$WORK/no_def/messages.txt
 start_program "$BIN/vellara-chess-e2e" "$WORK/no_def"
-wait_window 630 360 20
+wait_launcher 20
 key Return
 wait_exit 10
 unset VELLARA_MESSAGE_LOG
@@ -36,7 +36,7 @@ log "no vellara.def: the message, exit status $STATUS"
 mkdir "$WORK/no_music"
 cp "$BIN/vellara-chess" "$WORK/no_music/"
 start_program "$WORK/no_music/vellara-chess" "$BIN"
-wait_window 630 360 20
+wait_launcher 20
 click 300 225
 wait_window 1024 768 20
 sleep 0.5
@@ -66,7 +66,7 @@ for damage in cut overwritten noise; do
     noise) head -c 4096 /dev/urandom > "$dir/vellara.dat" ;;
   esac
   start_program "$BIN/vellara-chess" "$dir"
-  wait_window 630 360 20
+  wait_launcher 20
   click 300 225
   wait_window 1024 768 20
   sleep 1
@@ -82,7 +82,7 @@ done
 
 # 4. The launcher's close box starts the game like its button.
 start_program "$BIN/vellara-chess" "$BIN"
-wait_window 630 360 20
+wait_launcher 20
 "$screen" close "$WIN"
 wait_window 1024 768 20
 sleep 0.5
