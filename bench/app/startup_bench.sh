@@ -11,14 +11,16 @@ SCREENS=$(mktemp -d)
 source "$(dirname "$0")/../../tests/app/e2e_lib.sh"
 trace=$SCREENS/trace.txt
 export VELLARA_TRACE_LOG=$trace
+# CPU ticks of the whole process, and of its window thread (the main thread) alone.
 ticks() { awk '{print $14 + $15}' "/proc/$PID/stat"; }
+window_ticks() { awk '{print $14 + $15}' "/proc/$PID/task/$PID/stat"; }
 hz=$(getconf CLK_TCK)
-cpu_percent() {  # over SECONDS
-  local a b
-  a=$(ticks)
+cpu_percent() {  # over SECONDS: "WHOLE % (window thread W %)"
+  local a b wa wb
+  a=$(ticks) wa=$(window_ticks)
   sleep "$1"
-  b=$(ticks)
-  echo $(((b - a) * 100 / (hz * $1)))
+  b=$(ticks) wb=$(window_ticks)
+  echo "$(((b - a) * 100 / (hz * $1))) % (window thread $(((wb - wa) * 100 / (hz * $1))) %)"
 }
 stage() { awk -v name="$1" '$1 == "stage" { $1 = ""; t = $NF; $NF = ""; gsub(/^ +| +$/, "");
   if ($0 == name) { print t; exit } }' "$trace"; }
@@ -41,7 +43,7 @@ start_program "$BIN/vellara-chess-e2e" "$BIN"
 wait_launcher 20
 echo "start to launcher window (as seen from outside): $(($(now_ms) - t0)) ms"
 echo "start to launcher drawn: $(stage 'launcher drawn') ms"
-echo "CPU idle in the launcher: $(cpu_percent 3) %"
+echo "CPU idle in the launcher: $(cpu_percent 3)"
 hover 300 225
 xdotool click 1
 wait_window 1024 768 20
@@ -51,17 +53,17 @@ echo "launcher closed to display and content ready: $(($(stage 'display and cont
 echo "launcher closed to first title frame: $(($(stage 'first frame') - closed)) ms"
 sleep 1
 echo "title screen (carousel turning): $(frame_rates 4)"
-echo "CPU on the title screen: $(cpu_percent 5) %"
+echo "CPU on the title screen: $(cpu_percent 5)"
 click_at menu 1
 sleep 0.5
 click_at square e2
 sleep 0.3
 click_at square e4
 sleep 0.8
-echo "CPU while the engine thinks (2 s of its 3 s): $(cpu_percent 2) %"
+echo "CPU while the engine thinks (2 s of its 3 s): $(cpu_percent 2)"
 sleep 3
 echo "game screen, idle: $(frame_rates 4)"
-echo "CPU idle on the game screen: $(cpu_percent 5) %"
+echo "CPU idle on the game screen: $(cpu_percent 5)"
 # The pointer is drawn by the scene: moving it makes every frame new.
 sweep() {
   local end=$(($(now_ms) + $1 * 1000)) x=100

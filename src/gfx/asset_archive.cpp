@@ -246,7 +246,7 @@ bool AssetArchive::ReadRecord(std::string_view key, MemoryStream& stream) {
   std::vector<std::uint8_t> data;
   if (!InflateZlib(stored, static_cast<std::size_t>(r.OriginalSize), data)) return false;
   if (Md5(data) != r.Checksum) return false;
-  stream.Write(data);
+  stream.Write(std::move(data));
   return true;
 }
 

@@ -20,6 +20,14 @@ class MemoryStream {
   void Write(std::span<const std::uint8_t> bytes) {
     data_.insert(data_.end(), bytes.begin(), bytes.end());
   }
+  // Appends at the end, taking the buffer itself when the stream is empty (no copy).
+  void Write(std::vector<std::uint8_t>&& bytes) {
+    if (data_.empty()) {
+      data_ = std::move(bytes);
+    } else {
+      Write(std::span<const std::uint8_t>(bytes));
+    }
+  }
   void Rewind() { pos_ = 0; }
   void Clear() {
     data_.clear();
