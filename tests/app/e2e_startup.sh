@@ -2,7 +2,8 @@
 # e2e_startup.sh BIN_DIR POINTS SCREENS WORK: starting in unusual conditions. Without
 # "vellara.def" the message "Failed initializing video device!" and a non-zero exit;
 # without the music files a silent game; with a damaged "vellara.dat" a game that draws
-# what it has; the launcher's close box starting the game like its button.
+# what it has; the launcher's close box starting the game like its button; full screen
+# from the launcher's check box; and the shipped program's real message box.
 set -uo pipefail
 BIN=$1 POINTS=$2 SCREENS=$3 WORK=$4
 source "$(dirname "$0")/e2e_lib.sh"
@@ -88,5 +89,55 @@ wait_window 1024 768 20
 sleep 0.5
 quit_from_title "launcher close box"
 log "launcher close box: the game started"
+
+# 5. Full screen, chosen with the launcher's check box (Space): the scene fills the screen,
+# scaled to fit and centred, and the pointer still hits the scene's points.
+start_program "$BIN/vellara-chess" "$BIN"
+wait_launcher 20
+key space
+key Return
+read -r SW SH < <(xdotool getdisplaygeometry)
+wait_window "$SW" "$SH" 20
+wait_until 20 drawn 25_full_screen_title || fail "full screen: the title screen was not drawn"
+log "screenshot 25_full_screen_title.png"
+click_scaled() {
+  local x y
+  read -r x y < <("$POINTS" "$@") || fail "no scene point for $*"
+  # The scene's scale and offset, in thousandths, as the display fits 1024 x 768.
+  local scale=$((SW * 1000 / 1024))
+  ((SH * 1000 / 768 < scale)) && scale=$((SH * 1000 / 768))
+  click $(((SW - 1024 * scale / 1000) / 2 + x * scale / 1000)) \
+    $(((SH - 768 * scale / 1000) / 2 + y * scale / 1000))
+}
+key Escape
+sleep 0.3
+click_scaled quit 2
+wait_exit 5
+((STATUS == 0)) || fail "full screen: exit status $STATUS"
+log "full screen: drawn, quit with the pointer"
+
+# 6. The shipped program shows the same message in a real message box, and ends with a
+# non-zero status once it is closed. The box's title is a UTF-8 name that xdotool's search
+# does not see, so it is found in the window tree.
+message_box() {
+  xwininfo -root -tree 2>/dev/null |
+    awk '/"Vellara Chess": \(\)/ { for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) {
+      split($i, g, /[x+]/); if (g[1] + 0 < 630) { print $1; exit } } }'
+}
+start_program "$BIN/vellara-chess" "$WORK/no_def"
+wait_launcher 20
+key Return
+wait_until 20 message_box >/dev/null || fail "no message box"
+box=$(message_box)
+sleep 0.5
+read -r WX WY WW WH < <(xwininfo -id "$box" | awk '/Absolute upper-left X/ { x = $NF }
+  /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF } /Height:/ { h = $NF }
+  END { print x, y, w, h }')
+shot 24_message_box
+xdotool windowfocus --sync "$box" 2>/dev/null
+key Return
+wait_exit 10
+((STATUS != 0)) || fail "the message box: exit status 0"
+log "no vellara.def, shipped program: a message box, exit status $STATUS"
 
 log "passed"

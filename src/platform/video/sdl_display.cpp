@@ -9,6 +9,7 @@
 #include "gfx/frame_recorder.h"
 #include "gfx/scene_viewport.h"
 #include "platform/video/gl_renderer.h"
+#include "platform/video/window_geometry.h"
 
 namespace vellara {
 
@@ -65,18 +66,6 @@ int WindowScaleFor(SDL_Window* window, int width, int height) {
     while (scale > 1 && (width * scale > usable.w || height * scale > usable.h)) --scale;
   }
   return scale;
-}
-
-// Window changes reach the X server and come back asynchronously.
-bool WaitForWindowSize(SDL_Window* window, int w, int h) {
-  for (int i = 0; i < 50; ++i) {
-    SDL_PumpEvents();
-    int ww = 0, wh = 0;
-    SDL_GetWindowSize(window, &ww, &wh);
-    if (ww == w && wh == h) return true;
-    SDL_Delay(10);
-  }
-  return false;
 }
 
 }  // namespace
