@@ -18,7 +18,7 @@ sky_sphere {
 }
 light_source {
   KeyDirection * 10000 rgb <1.25, 0.90, 0.55>
-  area_light x * 260, z * 260, AreaSamples, AreaSamples adaptive 1 circular orient jitter
+  area_light x * 260, z * 260, AreaSamples, AreaSamples adaptive 1 circular orient
 }
 fog { fog_type 1 distance 1400 rgb <0.74, 0.64, 0.52> }
 

@@ -18,7 +18,7 @@ sky_sphere {
 }
 light_source {
   KeyDirection * 10000 rgb <1.05, 1.00, 0.90>
-  area_light x * 260, z * 260, AreaSamples, AreaSamples adaptive 1 circular orient jitter
+  area_light x * 260, z * 260, AreaSamples, AreaSamples adaptive 1 circular orient
 }
 fog { fog_type 1 distance 2200 rgb <0.72, 0.78, 0.86> }
 
