@@ -20,7 +20,7 @@ light_source {
   KeyDirection * 10000 rgb <1.05, 1.00, 0.90>
   area_light x * 260, z * 260, AreaSamples, AreaSamples adaptive 1 circular orient
 }
-fog { fog_type 1 distance 2200 rgb <0.72, 0.78, 0.86> }
+fog { fog_type 1 distance 1100 rgb <0.72, 0.78, 0.86> }
 
 ChessBoard(MapleBoard, WalnutBoard, MahoganyFrame)
 OakTable(-6, -15, 15, 6)
@@ -44,7 +44,7 @@ box { <-32, FloorY - 4, -60>, <60, FloorY, 28>
   finish { diffuse 0.8 }
 }
 // A wrought-iron railing on a stone kerb, the bars ending in points.
-#declare Iron = texture { pigment { rgb 0.05 } finish { diffuse 0.6 specular 0.3 roughness 0.05 } }
+#declare Iron = texture { pigment { rgb <0.075, 0.075, 0.07> } finish { diffuse 0.6 specular 0.3 roughness 0.05 } }
 #macro Balustrade(A, B)
   #local D = vlength(B - A);
   union {
