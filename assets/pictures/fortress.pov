@@ -18,7 +18,7 @@ sky_sphere {
 }
 light_source {
   KeyDirection * 10000 rgb <1.25, 0.90, 0.55>
-  area_light x * 260, z * 260, AreaSamples, AreaSamples adaptive 1 circular orient jitter
+  area_light x * 260, z * 260, AreaSamples, AreaSamples adaptive 1 circular orient
 }
 fog { fog_type 1 distance 1400 rgb <0.74, 0.64, 0.52> }
 
@@ -63,6 +63,7 @@ union {
   Parapet(<-20, 0, 14>, <60, 0, 14>)
   Parapet(<-20, 0, -60>, <-20, 0, 14>)
   texture { Wall }
+  FootGrime(FloorY, 6)
 }
 
 // Far below, the bailey's ground, and across it the curtain walls: a wall walk with
@@ -139,6 +140,7 @@ union {
   Curtain(<-260, 0, 150>, <300, 0, 150>)
   Curtain(<-170, 0, -300>, <-170, 0, 150>)
   texture { FarWall }
+  FootGrime(Bailey, 40)
 }
 Tower(<-170, 0, 150>, 18, WallTop + 22)
 Tower(<-60, 0, 150>, 13, WallTop + 14)
@@ -184,8 +186,9 @@ union {
 }
 light_source { <-19, 5, 12> rgb <0.5, 0.3, 0.1> fade_distance 12 fade_power 2 }
 
-// The country beyond: rolling hills in the haze.
-union {
+// The country beyond: rolling hills in the haze, a patchwork of fields and hedges, woods
+// on the slopes and a village on one of the hills.
+#declare Hills = union {
   #local S = seed(61);
   #local M = 0;
   #while (M < 14)
@@ -193,9 +196,87 @@ union {
       translate <-1800 + 300 * M + 100 * rand(S), Bailey - 40, 900 + 900 * rand(S)> }
     #local M = M + 1;
   #end
+}
+// Fields: strips and plots of grass, ripe grain and ploughed earth, blurred a little by
+// the lie of the land.
+object { Hills
   texture {
-    pigment { bozo turbulence 0.6 scale 40 color_map { [0 rgb <0.06, 0.10, 0.04>] [0.45 rgb <0.10, 0.15, 0.05>] [0.55 rgb <0.30, 0.30, 0.12>] [1 rgb <0.38, 0.32, 0.14>] } }
-    normal { bumps 0.8 scale 6 }
+    pigment {
+      average
+      pigment_map {
+        [3 cells
+           color_map {
+             [0.00 rgb <0.10, 0.15, 0.05>] [0.30 rgb <0.15, 0.19, 0.06>] [0.50 rgb <0.27, 0.26, 0.10>]
+             [0.65 rgb <0.36, 0.30, 0.12>] [0.80 rgb <0.20, 0.15, 0.08>] [1.00 rgb <0.12, 0.17, 0.06>]
+           }
+           warp { turbulence <0.25, 0, 0.25> }
+           scale <38, 4000, 22> rotate y * 20]
+        [2 cells
+           color_map { [0 rgb <0.12, 0.17, 0.06>] [0.5 rgb <0.24, 0.24, 0.09>] [1 rgb <0.34, 0.29, 0.12>] }
+           warp { turbulence <0.3, 0, 0.3> }
+           scale <70, 4000, 30> rotate y * -35 translate 500]
+        [1 bozo turbulence 0.5 scale 40 color_map { [0 rgb <0.08, 0.12, 0.04>] [1 rgb <0.30, 0.28, 0.12>] }]
+      }
+    }
+    normal { bumps 0.5 scale 6 }
     finish { diffuse 0.8 }
   }
+}
+// Woods: clumps of round crowns dropped onto the hills.
+#declare TreeGreen = texture { pigment { rgb <0.07, 0.11, 0.04> } normal { bumps 0.8 scale 2 } finish { diffuse 0.8 } }
+union {
+  #local S = seed(83);
+  #local Wood = 0;
+  #while (Wood < 22)
+    #local Centre = <-1600 + 2200 * rand(S), 0, 600 + 900 * rand(S)>;
+    #local T = 0;
+    #while (T < 30)
+      #local At = Centre + <120 * (rand(S) - 0.5), 0, 80 * (rand(S) - 0.5)>;
+      #local Normal = <0, 0, 0>;
+      #local Hit = trace(Hills, At + y * 2000, -y, Normal);
+      #if (vlength(Normal) > 0)
+        #local R = 5 + 4 * rand(S);
+        sphere { 0, 1 scale <R, R * 0.9, R> translate Hit + y * R * 0.6 }
+      #end
+      #local T = T + 1;
+    #end
+    #local Wood = Wood + 1;
+  #end
+  texture { TreeGreen }
+}
+// The village: pale houses under red roofs around a church.
+#macro Cottage(At, Turn, S)
+  union {
+    box { <-6, -2, -4>, <6, 6, 4> pigment { rgb <0.62, 0.56, 0.46> * (0.85 + 0.3 * rand(S)) } }
+    prism { -6.5, 6.5, 4, <-4.8, 6>, <4.8, 6>, <0, 11>, <-4.8, 6>
+      rotate x * -90 rotate y * 90 pigment { rgb <0.38, 0.13, 0.07> * (0.8 + 0.4 * rand(S)) } }
+    scale 0.75
+    rotate y * Turn
+    translate At
+  }
+#end
+union {
+  #local S = seed(97);
+  // Seen over the curtain wall between the middle tower and the gatehouse.
+  #local Centre = <-135, 0, 620>;
+  #local H = 0;
+  #while (H < 16)
+    #local At = Centre + <70 * (rand(S) - 0.5), 0, 45 * (rand(S) - 0.5)>;
+    #local Normal = <0, 0, 0>;
+    #local Hit = trace(Hills, At + y * 2000, -y, Normal);
+    #if (vlength(Normal) > 0)
+      Cottage(Hit, 360 * rand(S), S)
+    #end
+    #local H = H + 1;
+  #end
+  #local Normal = <0, 0, 0>;
+  #local Hit = trace(Hills, Centre + y * 2000, -y, Normal);
+  #if (vlength(Normal) > 0)
+    union {
+      box { <-5, -2, -5>, <5, 30, 5> }
+      cone { y * 30, 7, y * 48, 0 }
+      pigment { rgb <0.60, 0.55, 0.46> }
+      translate Hit
+    }
+  #end
 }

@@ -68,8 +68,11 @@ function(vellara_picture_render name scene width height)
 endfunction()
 vellara_picture_render(title showcase.pov 1024 768 --declare Shot=1)
 vellara_picture_render(backdrop showcase.pov 1024 768 --declare Shot=3)
-vellara_picture_render(fortress fortress.pov 1024 768 --geometry ${geometry} --shift 0 0)
-vellara_picture_render(town town.pov 1024 768 --geometry ${geometry} --shift 13 73)
+# The game backgrounds are lit by radiosity; one thread each keeps their renders repeatable
+# (the build runs other renders beside them).
+vellara_picture_render(fortress fortress.pov 1024 768 --geometry ${geometry} --shift 0 0
+                       --threads 1)
+vellara_picture_render(town town.pov 1024 768 --geometry ${geometry} --shift 13 73 --threads 1)
 vellara_picture_render(classic_wood classic.pov 800 800 --declare Style=1)
 vellara_picture_render(classic_marble classic.pov 800 800 --declare Style=2)
 vellara_picture_render(launcher showcase.pov 630 360 --declare Shot=2)

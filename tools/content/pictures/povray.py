@@ -6,10 +6,26 @@ library path; `declares` become POV-Ray's Declare=NAME=VALUE options (numbers on
 
 import os
 import shutil
+import struct
 import subprocess
 import tempfile
 
 POVRAY = shutil.which("povray") or "povray"
+
+# POV-Ray stamps each PNG with the render's date and build; without them two renders of
+# the same scene are the same file.
+STAMP_CHUNKS = (b"tIME", b"tEXt", b"zTXt", b"iTXt")
+
+
+def without_stamps(png):
+    out, at = [png[:8]], 8
+    while at < len(png):
+        (length,) = struct.unpack(">I", png[at:at + 4])
+        end = at + 12 + length
+        if png[at + 4:at + 8] not in STAMP_CHUNKS:
+            out.append(png[at:end])
+        at = end
+    return b"".join(out)
 
 
 def render(scene, output, width, height, includes=None, declares=None, alpha=False,
@@ -39,5 +55,8 @@ def render(scene, output, width, height, includes=None, declares=None, alpha=Fal
         if result.returncode != 0 or not os.path.exists(target):
             raise SystemExit("povray failed on %s:\n%s" % (scene, result.stderr[-4000:]))
         partial = output + ".part"
-        shutil.copyfile(target, partial)
+        with open(target, "rb") as f:
+            png = without_stamps(f.read())
+        with open(partial, "wb") as f:
+            f.write(png)
         os.replace(partial, output)
