@@ -189,6 +189,7 @@ void SceneForm::ReportVideoFailure() {
 }
 
 void SceneForm::DeviceInitialize(GfxDevice&, bool& success) {
+  Trace("display");
   Archive.SetPassword(kArchivePassword, 4);
   success = Loader.LoadGroup("Content");
   Timer.Enabled = success;

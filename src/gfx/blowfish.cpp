@@ -1,83 +1,10 @@
-// Blowfish cipher and the pi digits behind its initial tables.
+// Blowfish cipher.
 #include "gfx/blowfish.h"
 
 #include <cstring>
-#include <vector>
 
 namespace vellara {
 namespace {
-
-// Fixed-point numbers as big-endian arrays of 32-bit words: word 0 is the integer part,
-// the rest the fraction.
-using Fixed = std::vector<std::uint32_t>;
-
-// a /= d, skipping leading zero words from `from` on; returns the first non-zero word index.
-std::size_t DivideSmall(Fixed& a, std::uint32_t d, std::size_t from) {
-  std::uint64_t rem = 0;
-  for (std::size_t i = from; i < a.size(); ++i) {
-    const std::uint64_t cur = (rem << 32) | a[i];
-    a[i] = static_cast<std::uint32_t>(cur / d);
-    rem = cur % d;
-  }
-  while (from < a.size() && a[from] == 0) ++from;
-  return from;
-}
-
-void AddOrSub(Fixed& acc, const Fixed& v, bool subtract) {
-  std::int64_t carry = 0;
-  for (std::size_t i = acc.size(); i-- > 0;) {
-    std::int64_t s =
-        static_cast<std::int64_t>(acc[i]) +
-        (subtract ? -static_cast<std::int64_t>(v[i]) : static_cast<std::int64_t>(v[i])) + carry;
-    carry = 0;
-    if (s < 0) {
-      s += std::int64_t{1} << 32;
-      carry = -1;
-    } else if (s >= (std::int64_t{1} << 32)) {
-      s -= std::int64_t{1} << 32;
-      carry = 1;
-    }
-    acc[i] = static_cast<std::uint32_t>(s);
-  }
-}
-
-void MultiplySmall(Fixed& a, std::uint32_t m) {
-  std::uint64_t carry = 0;
-  for (std::size_t i = a.size(); i-- > 0;) {
-    const std::uint64_t cur = static_cast<std::uint64_t>(a[i]) * m + carry;
-    a[i] = static_cast<std::uint32_t>(cur);
-    carry = cur >> 32;
-  }
-}
-
-// arctan(1/x) = sum over k of (-1)^k / ((2k+1) x^(2k+1)).
-Fixed ArcTanInverse(std::uint32_t x, std::size_t words) {
-  Fixed sum(words, 0), power(words, 0), term(words, 0);
-  power[0] = 1;
-  std::size_t lead = DivideSmall(power, x, 0);
-  const std::uint32_t x2 = x * x;
-  for (std::uint32_t k = 0; lead < words; ++k) {
-    term = power;
-    DivideSmall(term, 2 * k + 1, lead);
-    AddOrSub(sum, term, k % 2 == 1);
-    lead = DivideSmall(power, x2, lead);
-  }
-  return sum;
-}
-
-BlowfishTables ComputePiTables() {
-  constexpr std::size_t kGuard = 4;
-  const std::size_t words = 1 + std::tuple_size_v<BlowfishTables> + kGuard;
-  // Machin: pi = 16 arctan(1/5) - 4 arctan(1/239).
-  Fixed pi = ArcTanInverse(5, words);
-  MultiplySmall(pi, 16);
-  Fixed b = ArcTanInverse(239, words);
-  MultiplySmall(b, 4);
-  AddOrSub(pi, b, true);
-  BlowfishTables tables{};
-  for (std::size_t i = 0; i < tables.size(); ++i) tables[i] = pi[i + 1];
-  return tables;
-}
 
 std::uint32_t LoadBig(const std::uint8_t* p) {
   return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
@@ -94,7 +21,10 @@ void StoreBig(std::uint8_t* p, std::uint32_t v) {
 }  // namespace
 
 const BlowfishTables& PiTables() {
-  static const BlowfishTables tables = ComputePiTables();
+  // Written at build time by pi_digits.
+  static constexpr BlowfishTables tables = {
+#include "pi_tables.inc"
+  };
   return tables;
 }
 

@@ -1,7 +1,7 @@
 // Blowfish, 16 rounds, 64-bit blocks, with two key schedules: the published one and the
 // archive's own (see KeySchedule::kArchive). Blocks are two big-endian 32-bit halves.
-// The initial P-array and S-boxes are the fractional hexadecimal digits of pi, computed
-// once on first use.
+// The initial P-array and S-boxes are the fractional hexadecimal digits of pi, written at
+// build time (pi_digits.cpp).
 #pragma once
 
 #include <array>

@@ -36,6 +36,7 @@ trap stop_program EXIT
 # Starts EXE with DIR as its working folder; the program's pid goes into PID.
 start_program() {
   local exe=$1 dir=$2
+  STARTED=("$exe" "$dir")
   (cd "$dir" && exec "$exe") &
   PID=$!
 }
@@ -74,7 +75,15 @@ wait_window() {
 
 # Waits up to SECONDS for the launcher window and its first picture: a click that comes
 # while the window is mapped but not yet taking events would be lost.
+# Now and then, on a virtual display under load, SDL's video start-up does not reach the X
+# server (SDL then tries Wayland: "XDG_RUNTIME_DIR is invalid") and no window comes; such
+# a start is tried once more, and said so, before the step fails.
 wait_launcher() {
+  if ! (wait_window 630 360 "$1") 2>/dev/null; then
+    log "no launcher window within $1 s; starting the program again"
+    stop_program
+    start_program "${STARTED[@]}"
+  fi
   wait_window 630 360 "$1"
   wait_until "$1" drawn .launcher_ready || fail "the launcher drew nothing within $1 s"
   rm -f "$SCREENS/.launcher_ready.png"

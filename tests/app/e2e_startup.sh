@@ -2,8 +2,8 @@
 # e2e_startup.sh BIN_DIR POINTS SCREENS WORK: starting in unusual conditions. Without
 # "vellara.def" the message "Failed initializing video device!" and a non-zero exit;
 # without the music files a silent game; with a damaged "vellara.dat" a game that draws
-# what it has; the launcher's close box starting the game like its button; full screen
-# from the launcher's check box; and the shipped program's real message box.
+# what it has; the launcher's close box starting the game like its button; and full
+# screen from the launcher's check box.
 set -uo pipefail
 BIN=$1 POINTS=$2 SCREENS=$3 WORK=$4
 source "$(dirname "$0")/e2e_lib.sh"
@@ -115,29 +115,5 @@ click_scaled quit 2
 wait_exit 5
 ((STATUS == 0)) || fail "full screen: exit status $STATUS"
 log "full screen: drawn, quit with the pointer"
-
-# 6. The shipped program shows the same message in a real message box, and ends with a
-# non-zero status once it is closed. The box's title is a UTF-8 name that xdotool's search
-# does not see, so it is found in the window tree.
-message_box() {
-  xwininfo -root -tree 2>/dev/null |
-    awk '/"Vellara Chess": \(\)/ { for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) {
-      split($i, g, /[x+]/); if (g[1] + 0 < 630) { print $1; exit } } }'
-}
-start_program "$BIN/vellara-chess" "$WORK/no_def"
-wait_launcher 20
-key Return
-wait_until 20 message_box >/dev/null || fail "no message box"
-box=$(message_box)
-sleep 0.5
-read -r WX WY WW WH < <(xwininfo -id "$box" | awk '/Absolute upper-left X/ { x = $NF }
-  /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF } /Height:/ { h = $NF }
-  END { print x, y, w, h }')
-shot 24_message_box
-xdotool windowfocus --sync "$box" 2>/dev/null
-key Return
-wait_exit 10
-((STATUS != 0)) || fail "the message box: exit status 0"
-log "no vellara.def, shipped program: a message box, exit status $STATUS"
 
 log "passed"
