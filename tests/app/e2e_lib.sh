@@ -56,12 +56,12 @@ find_window() {
   return 1
 }
 
-# Waits up to SECONDS for a W x H window; sets WIN, WX, WY, WW, WH.
-wait_window() {
+# Waits up to SECONDS for a W x H window; sets WIN, WX, WY, WW, WH. False when none came or
+# the program ended.
+try_window() {
   local w=$1 h=$2 seconds=$3 deadline id
   deadline=$(($(now_ms) + seconds * 1000))
-  while (($(now_ms) < deadline)); do
-    alive || fail "the program ended while waiting for a ${w}x$h window"
+  while (($(now_ms) < deadline)) && alive; do
     if id=$(find_window "$w" "$h"); then
       local WIDTH=0 HEIGHT=0 X=0 Y=0 SCREEN=0 WINDOW=0
       eval "$(xdotool getwindowgeometry --shell "$id")"
@@ -70,7 +70,12 @@ wait_window() {
     fi
     sleep 0.05
   done
-  fail "no ${w}x$h window \"Vellara Chess\" within $seconds s"
+  return 1
+}
+wait_window() {
+  try_window "$@" && return 0
+  alive || fail "the program ended while waiting for a ${1}x$2 window"
+  fail "no ${1}x$2 window \"Vellara Chess\" within $3 s"
 }
 
 # Waits up to SECONDS for the launcher window and its first picture: a click that comes
@@ -79,12 +84,13 @@ wait_window() {
 # server (SDL then tries Wayland: "XDG_RUNTIME_DIR is invalid") and no window comes; such
 # a start is tried once more, and said so, before the step fails.
 wait_launcher() {
-  if ! (wait_window 630 360 "$1") 2>/dev/null; then
+  if ! try_window 630 360 "$1"; then
+    alive || fail "the program ended while waiting for the launcher"
     log "no launcher window within $1 s; starting the program again"
     stop_program
     start_program "${STARTED[@]}"
+    wait_window 630 360 "$1"
   fi
-  wait_window 630 360 "$1"
   wait_until "$1" drawn .launcher_ready || fail "the launcher drew nothing within $1 s"
   rm -f "$SCREENS/.launcher_ready.png"
 }

@@ -100,18 +100,9 @@ read -r SW SH < <(xdotool getdisplaygeometry)
 wait_window "$SW" "$SH" 20
 wait_until 20 drawn 25_full_screen_title || fail "full screen: the title screen was not drawn"
 log "screenshot 25_full_screen_title.png"
-click_scaled() {
-  local x y
-  read -r x y < <("$POINTS" "$@") || fail "no scene point for $*"
-  # The scene's scale and offset, in thousandths, as the display fits 1024 x 768.
-  local scale=$((SW * 1000 / 1024))
-  ((SH * 1000 / 768 < scale)) && scale=$((SH * 1000 / 768))
-  click $(((SW - 1024 * scale / 1000) / 2 + x * scale / 1000)) \
-    $(((SH - 768 * scale / 1000) / 2 + y * scale / 1000))
-}
 key Escape
 sleep 0.3
-click_scaled quit 2
+click_at fit "$SW" "$SH" quit 2
 wait_exit 5
 ((STATUS == 0)) || fail "full screen: exit status $STATUS"
 log "full screen: drawn, quit with the pointer"

@@ -4,12 +4,15 @@
 //   toolbar N                                        the middle of toolbar slot N
 //   promotion KIND                                   the chooser's piece of kind 2..5
 //   square NAME                                      SquareCentre of a square such as e2
+// A query "fit W H" first makes the points that follow window points of a W x H window
+// showing the scene scaled to fit and centred, as in full screen.
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
 
 #include "game/board.h"
+#include "gfx/scene_viewport.h"
 #include "game/game_analysis.h"
 #include "game/turn.h"
 #include "ui/presentation.h"
@@ -57,11 +60,17 @@ int main(int argc, char** argv) {
   SetGameAnalysis(&analysis);
   SceneCreate();
   NewGame();
+  std::optional<SceneViewport> window;
   for (int i = 1; i < argc; ++i) {
     const std::string what = argv[i];
     const int n = i + 1 < argc ? std::atoi(argv[i + 1]) : 0;
     int x = 0, y = 0;
     bool found = false;
+    if (what == "fit" && i + 2 < argc) {
+      window = FitScene(std::atoi(argv[i + 1]), std::atoi(argv[i + 2]), 1024, 768);
+      i += 2;
+      continue;
+    }
     if (what == "menu")
       found = Overlay(OverlayKind::MainMenu, n, x, y), ++i;
     else if (what == "quit")
@@ -96,6 +105,10 @@ int main(int argc, char** argv) {
     if (!found) {
       std::fprintf(stderr, "vellara-scene-points: no point for '%s'\n", argv[i]);
       return 2;
+    }
+    if (window) {
+      x = window->x + x * window->width / 1024;
+      y = window->y + y * window->height / 768;
     }
     std::printf("%d %d\n", x, y);
   }
